@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/Apparatus.h"
+
+namespace fenwa::model {
+
+// Relative light intensity at height y [m] on the screen for the apparatus's
+// current slit count: 1 where every path from the slits is equal, 0 where the
+// waves cancel. Dimensionless, between 0 and 1; 0 everywhere for a slit count
+// other than 1, 2 or 3. Reads the apparatus at every call and changes nothing.
+double Intensity(const Apparatus& apparatus, double y);
+
+} // namespace fenwa::model

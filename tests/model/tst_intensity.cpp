@@ -1,0 +1,206 @@
+#include "model/Apparatus.h"
+#include "model/Intensity.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <numbers>
+
+using fenwa::model::Apparatus;
+using fenwa::model::Intensity;
+
+namespace {
+
+Apparatus DefaultApparatus(int slitCount) {
+    Apparatus apparatus;
+    fenwa::model::SetDefaults(apparatus, 4 * std::atan(1.0));
+    apparatus.SlitCount = static_cast<std::int16_t>(slitCount);
+    return apparatus;
+}
+
+// |sum of unit waves from point slits at the given positions|^2 / n^2, with
+// the path differences taken by plain subtraction in extended precision: an
+// independent route to the same physics.
+double SumOfWaves(const Apparatus& a, std::initializer_list<long double> slits, double y) {
+    const long double L = a.ScreenDist;
+    const long double first = std::sqrt(std::pow(y - *slits.begin(), 2) + L * L);
+    long double re = 0;
+    long double im = 0;
+    for (const long double s : slits) {
+        const long double path = std::sqrt(std::pow(y - s, 2) + L * L);
+        const long double phase = 2 * std::numbers::pi_v<long double> * (path - first) / a.WaveLen;
+        re += std::cos(phase);
+        im += std::sin(phase);
+    }
+    const auto n = static_cast<long double>(slits.size());
+    return static_cast<double>((re * re + im * im) / (n * n));
+}
+
+} // namespace
+
+class TestIntensity : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void valuesOfTheDefaultApparatus_data();
+    void valuesOfTheDefaultApparatus();
+    void evenInHeight_data();
+    void evenInHeight();
+    void agreesWithTheSumOfWaves_data();
+    void agreesWithTheSumOfWaves();
+    void otherSlitCountsGiveNoLight_data();
+    void otherSlitCountsGiveNoLight();
+    void staysBetweenZeroAndOne_data();
+    void staysBetweenZeroAndOne();
+    void averageOverTheScreen_data();
+    void averageOverTheScreen();
+};
+
+void TestIntensity::valuesOfTheDefaultApparatus_data() {
+    QTest::addColumn<int>("slits");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<double>("tolerance");
+
+    const double yMax = DefaultApparatus(1).YMax;
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    const double pi = std::numbers::pi;
+    QTest::newRow("one slit, centre is exactly 1") << 1 << 0.0 << 1.0 << 0.0;
+    QTest::newRow("one slit, negative zero") << 1 << -0.0 << 1.0 << 0.0;
+    // Nonzero y whose phase underflows to 0 must not become 0/0.
+    QTest::newRow("one slit, phase underflows") << 1 << tiny << 1.0 << 0.0;
+    QTest::newRow("one slit, quarter: 4/pi^2") << 1 << 0.25 * yMax << 4 / (pi * pi) << 1e-12;
+    QTest::newRow("one slit, first zero") << 1 << 0.5 * yMax << 0.0 << 1e-12;
+    QTest::newRow("one slit, second zero at the edge") << 1 << yMax << 0.0 << 1e-12;
+    QTest::newRow("two slits, centre is exactly 1") << 2 << 0.0 << 1.0 << 0.0;
+    QTest::newRow("two slits, first dark fringe") << 2 << 0.25 * yMax << 0.0 << 1e-9;
+    QTest::newRow("two slits, first bright fringe") << 2 << 0.5 * yMax << 1.0 << 1e-9;
+    QTest::newRow("two slits, second bright fringe at the edge") << 2 << yMax << 1.0 << 1e-9;
+    // The outer paths are longer than the middle one by about d^2 / 2L, so
+    // even the centre falls short of 1.
+    QTest::newRow("three slits, centre") << 3 << 0.0 << 0.98639 << 1e-5;
+    QTest::newRow("three slits, quarter") << 3 << 0.25 * yMax << 0.1247 << 1e-4;
+    QTest::newRow("three slits, edge") << 3 << yMax << 0.98639 << 1e-5;
+}
+
+void TestIntensity::valuesOfTheDefaultApparatus() {
+    QFETCH(int, slits);
+    QFETCH(double, y);
+    QFETCH(double, expected);
+    QFETCH(double, tolerance);
+
+    const double actual = Intensity(DefaultApparatus(slits), y);
+
+    QVERIFY2(std::abs(actual - expected) <= tolerance,
+             qPrintable(QString::asprintf("I = %.17g, expected %.17g", actual, expected)));
+}
+
+void TestIntensity::evenInHeight_data() {
+    QTest::addColumn<int>("slits");
+    QTest::newRow("one slit") << 1;
+    QTest::newRow("two slits") << 2;
+    QTest::newRow("three slits") << 3;
+}
+
+void TestIntensity::evenInHeight() {
+    QFETCH(int, slits);
+    const Apparatus apparatus = DefaultApparatus(slits);
+
+    // The formulas mirror term by term, so the match is exact, not approximate.
+    for (int k = 0; k <= 1000; ++k) {
+        const double y = apparatus.YMax * k / 1000 * 1.0000001;
+        QCOMPARE(Intensity(apparatus, -y), Intensity(apparatus, y));
+    }
+}
+
+void TestIntensity::agreesWithTheSumOfWaves_data() {
+    QTest::addColumn<int>("slits");
+    QTest::newRow("two slits") << 2;
+    QTest::newRow("three slits") << 3;
+}
+
+void TestIntensity::agreesWithTheSumOfWaves() {
+    QFETCH(int, slits);
+    const Apparatus apparatus = DefaultApparatus(slits);
+    const long double d = apparatus.SlitSize;
+
+    for (int k = -1000; k <= 1000; ++k) {
+        const double y = apparatus.YMax * k / 1000;
+        const double expected = slits == 2 ? SumOfWaves(apparatus, {-d / 2, d / 2}, y)
+                                           : SumOfWaves(apparatus, {-d, 0, d}, y);
+        const double actual = Intensity(apparatus, y);
+        QVERIFY2(std::abs(actual - expected) <= 1e-7,
+                 qPrintable(QString::asprintf("y = %g: I = %.12g, sum of waves %.12g", y, actual,
+                                              expected)));
+    }
+}
+
+void TestIntensity::otherSlitCountsGiveNoLight_data() {
+    QTest::addColumn<int>("slits");
+    QTest::newRow("no slits") << 0;
+    QTest::newRow("minus one") << -1;
+    QTest::newRow("four") << 4;
+    QTest::newRow("largest 16-bit") << int{INT16_MAX};
+    QTest::newRow("smallest 16-bit") << int{INT16_MIN};
+}
+
+void TestIntensity::otherSlitCountsGiveNoLight() {
+    QFETCH(int, slits);
+    const Apparatus apparatus = DefaultApparatus(slits);
+
+    for (const double f : {-1.0, -0.25, 0.0, 0.5, 1.0})
+        QCOMPARE(Intensity(apparatus, f * apparatus.YMax), 0.0);
+}
+
+void TestIntensity::staysBetweenZeroAndOne_data() {
+    evenInHeight_data();
+}
+
+void TestIntensity::staysBetweenZeroAndOne() {
+    QFETCH(int, slits);
+    const Apparatus apparatus = DefaultApparatus(slits);
+
+    // The photon sampler treats the intensity as a probability.
+    for (int k = -50000; k <= 50000; ++k) {
+        const double y = apparatus.YMax * k / 50000;
+        const double intensity = Intensity(apparatus, y);
+        QVERIFY2(intensity >= 0.0 && intensity <= 1.0,
+                 qPrintable(QString::asprintf("I(%g) = %.17g", y, intensity)));
+    }
+}
+
+void TestIntensity::averageOverTheScreen_data() {
+    QTest::addColumn<int>("slits");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<double>("tolerance");
+    // One slit: the central and first side lobes hold 0.95 lambda L / d of
+    // the integral; the observed stretch is 4 lambda L / d high.
+    QTest::newRow("one slit") << 1 << 0.2375 << 1e-4;
+    QTest::newRow("two slits") << 2 << 0.5 << 1e-5;
+    QTest::newRow("three slits") << 3 << 1.0 / 3 << 1e-5;
+}
+
+void TestIntensity::averageOverTheScreen() {
+    QFETCH(int, slits);
+    QFETCH(double, expected);
+    QFETCH(double, tolerance);
+    const Apparatus apparatus = DefaultApparatus(slits);
+
+    // Simpson's rule over [-YMax, YMax].
+    constexpr int intervals = 20000;
+    const double h = 2 * apparatus.YMax / intervals;
+    double sum = 0;
+    for (int i = 0; i <= intervals; ++i) {
+        const double weight = (i == 0 || i == intervals) ? 1 : (i % 2 == 1 ? 4 : 2);
+        sum += weight * Intensity(apparatus, -apparatus.YMax + i * h);
+    }
+    const double average = sum * h / 3 / (2 * apparatus.YMax);
+
+    QVERIFY2(std::abs(average - expected) <= tolerance,
+             qPrintable(QString::asprintf("average %.9f, expected %.9f", average, expected)));
+}
+
+QTEST_GUILESS_MAIN(TestIntensity)
+#include "tst_intensity.moc"
