@@ -1,0 +1,53 @@
+#pragma once
+
+#include "Fonts.h"
+#include "OleColor.h"
+
+#include <QString>
+#include <optional>
+#include <span>
+
+class QWidget;
+
+namespace fenwa::display {
+
+class Form;
+
+enum class ControlKind { Label, TextBox, CommandButton, HScrollBar, PictureBox, Other };
+
+// The kind of a control, for walks over a window's controls.
+ControlKind KindOf(const QWidget* control);
+
+// Label options from the window tables.
+namespace LabelStyle {
+enum : unsigned {
+    Plain = 0,
+    AutoSize = 1, // sizes itself to its caption
+    Bordered = 2, // single-line border
+    Centred = 4,  // caption centred
+    WordWrap = 8, // caption wraps at the label's width
+};
+} // namespace LabelStyle
+
+// One row of a window's table of controls. Geometry is in twips. A control
+// of an array has an index >= 0 and the object name "name(index)".
+struct ControlSpec {
+    const char* name;
+    int index; // -1 outside arrays
+    ControlKind kind;
+    int left, top, width, height;
+    int tabIndex;
+    QString caption;
+    FontSpec font; // an empty name means the window's font
+    unsigned style = LabelStyle::Plain;
+    std::optional<OleColor> foreColor = {}; // the platform's text colour when empty
+};
+
+// The object name of a control: "txtN", or "cmdSlitNo(2)" in an array.
+QString ControlName(const char* name, int index);
+
+// Creates the controls of a window from its table, in table order, and
+// gives them the focus order of their tab indices.
+void BuildControls(Form& form, const FontSpec& windowFont, std::span<const ControlSpec> table);
+
+} // namespace fenwa::display

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace fenwa::display {
+
+// The font names the program sets and compares. They stay exactly as written
+// everywhere; start-up maps each onto a family that is installed.
+namespace FontNames {
+inline const QString Meiryo = QStringLiteral("メイリオ");
+inline const QString CourierNew = QStringLiteral("Courier New");
+inline const QString Arial = QStringLiteral("Arial");
+inline const QString MsGothic = QStringLiteral("ＭＳ ゴシック");
+inline const QString Symbol = QStringLiteral("Symbol");
+} // namespace FontNames
+
+// A font as the window tables give it. Character sets need no counterpart:
+// Qt picks glyphs by code point.
+struct FontSpec {
+    QString name;
+    double points = 0.0;
+    bool bold = false;
+};
+
+// Maps the logical names onto installed families, once, before any window.
+void InstallFontSubstitutions();
+
+// A font of the logical name and size; its family() stays the logical name.
+// Sizes are points at 96 dots per inch, the same inch that twips measure.
+QFont MakeFont(const QString& name, double points, bool bold = false);
+inline QFont MakeFont(const FontSpec& spec) { return MakeFont(spec.name, spec.points, spec.bold); }
+
+} // namespace fenwa::display

@@ -1,0 +1,106 @@
+#include "Form.h"
+
+#include "CommandButton.h"
+#include "KeyCodes.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QShortcut>
+#include <algorithm>
+
+namespace fenwa::display {
+
+Form::Form(QWidget* parent) : QWidget(parent, Qt::Window), surface_(*this) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Form::SetBackColor(OleColor colour) { surface_.SetBackColor(colour); }
+
+void Form::SetClientSize(int widthTwips, int heightTwips, Border border) {
+    const QSize size(RoundToInt32(TwipsToPixels(widthTwips)),
+                     RoundToInt32(TwipsToPixels(heightTwips)));
+    // A close box only: no minimize or maximize box on either kind of border.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    if (border == Border::FixedSingle)
+        setFixedSize(size);
+    else
+        resize(size);
+}
+
+int Form::Width() const { return RoundToInt32(PixelsToTwips(frameGeometry().width())); }
+int Form::Height() const { return RoundToInt32(PixelsToTwips(frameGeometry().height())); }
+
+void Form::Move(double leftTwips, double topTwips) {
+    move(RoundToInt32(TwipsToPixels(leftTwips)), RoundToInt32(TwipsToPixels(topTwips)));
+}
+
+void Form::SetCancelButton(CommandButton* button) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, button, [button] { button->click(); });
+}
+
+void Form::SetKeyPreview(bool on) { keyPreview_ = on; }
+
+void Form::AddControl(QWidget* control) {
+    controls_.push_back(control);
+    control->installEventFilter(this);
+}
+
+void Form::ApplyTabOrder(const std::vector<std::pair<int, QWidget*>>& byTabIndex) {
+    auto order = byTabIndex;
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QWidget* previous = nullptr;
+    for (const auto& [index, control] : order) {
+        if (!(control->focusPolicy() & Qt::TabFocus)) continue;
+        if (previous) setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void Form::ShowModal() {
+    setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    connect(this, &Form::Closed, &loop, &QEventLoop::quit);
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    show();
+    loop.exec(QEventLoop::DialogExec);
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) emit Closed();
+}
+
+void Form::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    surface_.Blit(painter);
+}
+
+bool Form::PreviewKey(QKeyEvent& event) {
+    if (!keyPreview_ || !keyDown_) return false;
+    int keyCode = KeyCodeOf(event);
+    if (keyCode == 0) return false;
+    keyDown_(keyCode, ShiftStateOf(event));
+    return keyCode == 0;
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    if (event != previewed_ && PreviewKey(*event)) return;
+    QWidget::keyPressEvent(event);
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        previewed_ = event;
+        return PreviewKey(*static_cast<QKeyEvent*>(event));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace fenwa::display

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "Surface.h"
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace fenwa::display {
+
+class CommandButton;
+
+// A window: a drawing surface over its client area, under its controls.
+class Form : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE SetBackColor)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+
+public:
+    enum class Border { FixedSingle, Sizable };
+    using KeyDownHandler = std::function<void(int& keyCode, int shift)>;
+
+    explicit Form(QWidget* parent = nullptr);
+
+    Surface& surface() { return surface_; }
+    const Surface& surface() const { return surface_; }
+
+    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString& caption) { setWindowTitle(caption); }
+    OleColor BackColor() const { return surface_.BackColor(); }
+    void SetBackColor(OleColor colour);
+
+    // Client size in twips; a fixed border keeps it, a sizable one starts with it.
+    void SetClientSize(int widthTwips, int heightTwips, Border border);
+    // Outer size and position, frame included, in twips.
+    int Width() const;
+    int Height() const;
+    void Move(double leftTwips, double topTwips);
+
+    // Esc anywhere in the window clicks this button.
+    void SetCancelButton(CommandButton* button);
+    // With key preview, the window sees every key before the focused control.
+    void SetKeyPreview(bool on);
+    void SetKeyDown(KeyDownHandler handler) { keyDown_ = std::move(handler); }
+
+    // The window's controls, in the order they were created.
+    const std::vector<QWidget*>& Controls() const { return controls_; }
+    void AddControl(QWidget* control);
+    // Gives the focus order of the tab indices to the controls that take focus.
+    void ApplyTabOrder(const std::vector<std::pair<int, QWidget*>>& byTabIndex);
+
+    // Shows the window and returns when it has been closed; meanwhile no other
+    // window takes input.
+    void ShowModal();
+
+signals:
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool PreviewKey(QKeyEvent& event);
+
+    Surface surface_;
+    std::vector<QWidget*> controls_;
+    KeyDownHandler keyDown_;
+    bool keyPreview_ = false;
+    const QEvent* previewed_ = nullptr; // a key that bubbles up is previewed once
+};
+
+} // namespace fenwa::display

@@ -1,0 +1,40 @@
+#include "HScrollBar.h"
+
+#include <QKeyEvent>
+
+namespace fenwa::display {
+
+HScrollBar::HScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QAbstractSlider::valueChanged, this, [this] {
+        if (isSliderDown())
+            emit Scroll();
+        else
+            emit Change();
+    });
+    connect(this, &QAbstractSlider::sliderPressed, this, [this] { valueAtPress_ = value(); });
+    connect(this, &QAbstractSlider::sliderReleased, this, [this] {
+        if (value() != valueAtPress_) emit Change();
+    });
+}
+
+void HScrollBar::keyPressEvent(QKeyEvent* event) {
+    if (keyPress_ && !event->text().isEmpty()) {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        auto keyAscii = static_cast<std::int16_t>(enter ? 13 : event->text().at(0).unicode());
+        keyPress_(keyAscii);
+        if (keyAscii == 0 || enter) {
+            event->accept();
+            return;
+        }
+    }
+    // Right steps up and Left steps down, whatever the style's inverted controls say.
+    switch (event->key()) {
+    case Qt::Key_Right: triggerAction(SliderSingleStepAdd); break;
+    case Qt::Key_Left: triggerAction(SliderSingleStepSub); break;
+    default: QScrollBar::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+} // namespace fenwa::display

@@ -1,0 +1,72 @@
+#include "Label.h"
+
+#include <QMouseEvent>
+
+namespace fenwa::display {
+
+Label::Label(QWidget* parent) : QLabel(parent) {
+    setAutoFillBackground(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+    setIndent(0);
+}
+
+void Label::SetCaption(const QString& caption) {
+    setText(caption);
+    FitCaption();
+}
+
+OleColor Label::BackColor() const { return FromQColor(palette().color(QPalette::Window)); }
+
+void Label::SetBackColor(OleColor colour) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ToQColor(colour));
+    setPalette(colours);
+}
+
+OleColor Label::ForeColor() const { return FromQColor(palette().color(QPalette::WindowText)); }
+
+void Label::SetForeColor(OleColor colour) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, ToQColor(colour));
+    setPalette(colours);
+}
+
+void Label::SetAutoSize(bool on) {
+    autoSize_ = on;
+    FitCaption();
+}
+
+void Label::SetBorder(bool on) {
+    setFrameStyle(on ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    setLineWidth(1);
+    setMargin(on ? 2 : 0); // keeps the caption off the border
+    FitCaption();
+}
+
+void Label::FitCaption() {
+    if (!autoSize_) return;
+    const QSize text = fontMetrics().size(Qt::TextSingleLine, this->text());
+    const int frame = 2 * (frameWidth() + margin());
+    resize(text.width() + frame, text.height() + frame);
+}
+
+void Label::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) FitCaption();
+}
+
+void Label::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click) emit Click();
+}
+
+} // namespace fenwa::display

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "OleColor.h"
+
+#include <QLabel>
+
+namespace fenwa::display {
+
+// A label as the window tables describe it: an opaque background of its own
+// colour, an optional single-line border, and a Click event. A label that
+// sizes itself to its caption keeps its top-left corner and fits its caption
+// on one line whenever the caption changes.
+class Label : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE SetBackColor)
+    Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE SetForeColor)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+
+public:
+    explicit Label(QWidget* parent = nullptr);
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption);
+    OleColor BackColor() const;
+    void SetBackColor(OleColor colour);
+    OleColor ForeColor() const;
+    void SetForeColor(OleColor colour);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool on);
+    void SetBorder(bool on);
+    // Moves the label; x in the parent's pixels.
+    void SetLeft(int x) { move(x, y()); }
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void FitCaption();
+
+    bool autoSize_ = false;
+    bool pressed_ = false;
+};
+
+} // namespace fenwa::display

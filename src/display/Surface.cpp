@@ -1,0 +1,254 @@
+#include "Surface.h"
+
+#include "Twips.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QWidget>
+#include <cmath>
+
+namespace fenwa::display {
+
+namespace {
+
+// Text is measured at 96 dots per inch, the inch of the layout, whatever the
+// screen reports.
+const QImage& MeasuringDevice() {
+    static const QImage probe(1, 1, QImage::Format_RGB32);
+    return probe;
+}
+
+QPen LinePen(OleColor colour) {
+    QPen pen(ToQColor(colour));
+    pen.setWidthF(1.0);
+    return pen;
+}
+
+} // namespace
+
+Surface::Surface(QWidget& host, QMargins border) : host_(host), border_(border) {}
+
+QRect Surface::Area() const { return host_.rect().marginsRemoved(border_); }
+
+bool Surface::EnsureImage() const {
+    const QSize size = Area().size();
+    if (size.isEmpty()) {
+        image_ = QImage();
+        return false;
+    }
+    const qreal ratio = host_.devicePixelRatioF();
+    const QSize device(int(std::ceil(size.width() * ratio)), int(std::ceil(size.height() * ratio)));
+    if (image_.size() != device || image_.devicePixelRatio() != ratio) {
+        image_ = QImage(device, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
+        image_.fill(ToQColor(backColor_));
+        paintPending_ = true;
+    }
+    return true;
+}
+
+void Surface::Blit(QPainter& painter) {
+    if (!EnsureImage()) return;
+    if (paintPending_) {
+        paintPending_ = false;
+        RaisePaint();
+    }
+    painter.drawImage(Area().topLeft(), image_);
+}
+
+void Surface::RaisePaint() {
+    if (!paintHandler_) return;
+    // The handler's drawing is copied by the blit that raised it; asking the
+    // host for another paint meanwhile would only repeat that copy.
+    const bool outer = !raisingPaint_;
+    raisingPaint_ = true;
+    paintHandler_();
+    if (outer) raisingPaint_ = false;
+}
+
+void Surface::Touched(const QRectF& pixels) {
+    if (raisingPaint_) return;
+    const QRect area = Area();
+    host_.update(pixels.translated(area.topLeft()).toAlignedRect().adjusted(-1, -1, 1, 1) & area);
+}
+
+void Surface::SetBackColor(OleColor colour) {
+    backColor_ = colour;
+    if (EnsureImage()) {
+        image_.fill(ToQColor(backColor_));
+        Touched(QRectF(QPointF(0, 0), Area().size()));
+    }
+}
+
+void Surface::SetScaleMode(int mode) { scaleMode_ = mode; }
+
+void Surface::Scale(double x1, double y1, double x2, double y2) {
+    scaleMode_ = User;
+    userLeft_ = x1;
+    userTop_ = y1;
+    userWidth_ = x2 - x1;
+    userHeight_ = y2 - y1;
+}
+
+double Surface::ScaleLeft() const { return scaleMode_ == User ? userLeft_ : 0.0; }
+double Surface::ScaleTop() const { return scaleMode_ == User ? userTop_ : 0.0; }
+
+double Surface::ScaleWidth() const {
+    const double pixels = Area().width();
+    switch (scaleMode_) {
+    case User: return userWidth_;
+    case Twips: return PixelsToTwips(pixels);
+    default: return pixels;
+    }
+}
+
+double Surface::ScaleHeight() const {
+    const double pixels = Area().height();
+    switch (scaleMode_) {
+    case User: return userHeight_;
+    case Twips: return PixelsToTwips(pixels);
+    default: return pixels;
+    }
+}
+
+QPointF Surface::ToPixels(double x, double y) const {
+    const QRect area = Area();
+    const double width = ScaleWidth();
+    const double height = ScaleHeight();
+    return {width == 0 ? 0.0 : (x - ScaleLeft()) * area.width() / width,
+            height == 0 ? 0.0 : (y - ScaleTop()) * area.height() / height};
+}
+
+double Surface::ToUnitsX(double pixels) const {
+    const int width = Area().width();
+    return width == 0 ? 0.0 : pixels * ScaleWidth() / width;
+}
+
+double Surface::ToUnitsY(double pixels) const {
+    const int height = Area().height();
+    return height == 0 ? 0.0 : pixels * ScaleHeight() / height;
+}
+
+void Surface::SetFontName(const QString& name) { fontName_ = name; }
+void Surface::SetFontSize(double points) { fontSize_ = points; }
+void Surface::SetFontBold(bool bold) { fontBold_ = bold; }
+
+QFont Surface::CurrentFont() const {
+    QFont font(fontName_);
+    font.setPointSizeF(fontSize_ > 0 ? fontSize_ : 1.0);
+    font.setWeight(fontBold_ ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+void Surface::Cls() {
+    if (EnsureImage()) {
+        image_.fill(ToQColor(backColor_));
+        Touched(QRectF(QPointF(0, 0), Area().size()));
+    }
+    currentX_ = 0;
+    currentY_ = 0;
+}
+
+void Surface::PSet(double x, double y) { PSet(x, y, foreColor_); }
+
+void Surface::PSet(double x, double y, OleColor colour) {
+    currentX_ = x;
+    currentY_ = y;
+    if (!EnsureImage()) return;
+    const QPointF at = ToPixels(x, y);
+    const double px = std::floor(at.x() + 0.5);
+    const double py = std::floor(at.y() + 0.5);
+    // One logical pixel: a block of device pixels on a high-density screen.
+    const qreal ratio = image_.devicePixelRatio();
+    const QRgb rgb = ToQColor(colour).rgb();
+    const int left = int(std::floor(px * ratio)), right = int(std::floor((px + 1) * ratio));
+    const int top = int(std::floor(py * ratio)), bottom = int(std::floor((py + 1) * ratio));
+    bool drawn = false;
+    for (int dy = top; dy < bottom; ++dy)
+        for (int dx = left; dx < right; ++dx)
+            if (image_.valid(dx, dy)) {
+                image_.setPixel(dx, dy, rgb);
+                drawn = true;
+            }
+    if (drawn) Touched(QRectF(px, py, 1, 1));
+}
+
+void Surface::LineTo(double x, double y, OleColor colour) {
+    const QPointF from = ToPixels(currentX_, currentY_);
+    currentX_ = x;
+    currentY_ = y;
+    if (!EnsureImage()) return;
+    const QPointF to = ToPixels(x, y);
+    QPainter painter(&image_);
+    painter.setPen(LinePen(colour));
+    painter.drawLine(from, to);
+    Touched(QRectF(from, to).normalized());
+}
+
+void Surface::Box(double x, double y, double dx, double dy, OleColor colour) {
+    currentX_ = x + dx;
+    currentY_ = y + dy;
+    if (!EnsureImage()) return;
+    const QRectF box = QRectF(ToPixels(x, y), ToPixels(x + dx, y + dy)).normalized();
+    QPainter painter(&image_);
+    painter.setPen(LinePen(colour));
+    painter.drawRect(box);
+    Touched(box);
+}
+
+void Surface::Print(const QString& text) {
+    const QFont font = CurrentFont();
+    const QFontMetricsF metrics(font, &MeasuringDevice());
+    const double width = metrics.horizontalAdvance(text);
+    if (EnsureImage() && !text.isEmpty()) {
+        const QPointF at = ToPixels(currentX_, currentY_);
+        QPainter painter(&image_);
+        painter.setFont(font);
+        painter.setPen(ToQColor(foreColor_));
+        painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
+        Touched(QRectF(at, QSizeF(width, metrics.height())));
+    }
+    currentX_ += ToUnitsX(width);
+}
+
+void Surface::PrintLine(const QString& text) {
+    Print(text);
+    currentX_ = ScaleLeft();
+    currentY_ += TextHeight(text.isEmpty() ? QStringLiteral("A") : text);
+}
+
+double Surface::TextHeight(const QString& text) const {
+    const QFontMetricsF metrics(CurrentFont(), &MeasuringDevice());
+    const auto lines = text.count(QLatin1Char('\n')) + 1;
+    return ToUnitsY(metrics.height() * double(lines));
+}
+
+double Surface::TextWidth(const QString& text) const {
+    const QFontMetricsF metrics(CurrentFont(), &MeasuringDevice());
+    return ToUnitsX(metrics.horizontalAdvance(text));
+}
+
+void Surface::Refresh() {
+    if (!EnsureImage()) return;
+    image_.fill(ToQColor(backColor_));
+    paintPending_ = false;
+    RaisePaint();
+    Touched(QRectF(QPointF(0, 0), Area().size()));
+}
+
+OleColor Surface::Point(double x, double y) const {
+    if (!EnsureImage()) return 0xFFFFFFFF;
+    const QPointF at = ToPixels(x, y);
+    const qreal ratio = image_.devicePixelRatio();
+    const int dx = int(std::floor(std::floor(at.x() + 0.5) * ratio));
+    const int dy = int(std::floor(std::floor(at.y() + 0.5) * ratio));
+    if (!image_.valid(dx, dy)) return 0xFFFFFFFF;
+    return FromQColor(QColor(image_.pixel(dx, dy)));
+}
+
+const QImage& Surface::Image() const {
+    EnsureImage();
+    return image_;
+}
+
+} // namespace fenwa::display

@@ -1,0 +1,45 @@
+#include "display/CommandButton.h"
+#include "display/Label.h"
+#include "frmFenwa.h"
+
+namespace fenwa::ui {
+
+namespace {
+
+// The marking of the selected slit button.
+constexpr display::OleColor Selected = display::RGB(220, 220, 255);
+
+QString WindowCaption(int slitCount) {
+    switch (slitCount) {
+    case 1: return QStringLiteral("　単スリットによる光の回折");
+    case 2: return QStringLiteral("　２重スリットによる光の回折");
+    case 3: return QStringLiteral("　３重スリットによる光の回折");
+    default: return {};
+    }
+}
+
+} // namespace
+
+void frmFenwa::cmdSlitNo_Click(std::int16_t index) {
+    apparatus_.SlitCount = index;
+    if (const QString caption = WindowCaption(index); !caption.isEmpty()) SetCaption(caption);
+    surface().Cls();
+    SetTitle();
+    surface().Refresh();
+}
+
+void frmFenwa::SetTitle() {
+    surface().Cls();
+    TitleHead = QStringLiteral("《 弱い光によるフェンワの実験 》－－ ");
+    TitleTail = QStringLiteral("個のスリットによる回折 ");
+    switch (apparatus_.SlitCount) {
+    case 1: lblA->SetCaption(TitleHead + QStringLiteral(" 単スリットによる光の回折 ")); break;
+    case 2: lblA->SetCaption(TitleHead + QStringLiteral("２") + TitleTail); break;
+    case 3: lblA->SetCaption(TitleHead + QStringLiteral("３") + TitleTail); break;
+    default: break;
+    }
+    for (int i = 1; i <= 3; ++i)
+        cmdSlitNo[i]->SetBackColor(i == apparatus_.SlitCount ? Selected : BackColor());
+}
+
+} // namespace fenwa::ui

@@ -1,0 +1,76 @@
+#include "frmFenwa.h"
+
+#include "display/CommandButton.h"
+#include "display/Environment.h"
+#include "display/HScrollBar.h"
+#include "display/Label.h"
+#include "display/PictureBox.h"
+#include "display/TextBox.h"
+#include "display/dspCommon.h"
+#include "frmFenwaDesign.h"
+
+namespace fenwa::ui {
+
+using display::ControlName;
+
+template <class Control> Control* frmFenwa::Find(const QString& name) const {
+    auto* control = findChild<Control*>(name, Qt::FindDirectChildrenOnly);
+    Q_ASSERT_X(control, "frmFenwa", "a control of the table is missing");
+    return control;
+}
+
+frmFenwa::frmFenwa(model::RandomSource& random) : random_(random) {
+    SetCaption(frmFenwaDesign::Caption());
+    SetClientSize(frmFenwaDesign::ClientWidth, frmFenwaDesign::ClientHeight, Border::FixedSingle);
+    BuildControls(*this, frmFenwaDesign::WindowFont(), frmFenwaDesign::Controls());
+
+    GetSrc = Find<display::Label>(QStringLiteral("GetSrc"));
+    lblA = Find<display::Label>(QStringLiteral("lblA"));
+    Pic = Find<display::PictureBox>(QStringLiteral("Pic"));
+    Histo = Find<display::PictureBox>(QStringLiteral("Histo"));
+    cmdHelp = Find<display::CommandButton>(QStringLiteral("cmdHelp"));
+    Label1 = Find<display::Label>(QStringLiteral("Label1"));
+    txtN = Find<display::TextBox>(QStringLiteral("txtN"));
+    hsbN = Find<display::HScrollBar>(QStringLiteral("hsbN"));
+    for (int i = 0; i < 3; ++i) lblPhotonN[i] = Find<display::Label>(ControlName("lblPhotonN", i));
+    for (int i = 1; i <= 3; ++i)
+        cmdSlitNo[i] = Find<display::CommandButton>(ControlName("cmdSlitNo", i));
+    cmdEnd = Find<display::CommandButton>(QStringLiteral("cmdEnd"));
+    lblMSG = Find<display::Label>(QStringLiteral("lblMSG"));
+    Label2 = Find<display::Label>(QStringLiteral("Label2"));
+
+    GetSrc->setCursor(Qt::PointingHandCursor);
+    SetCancelButton(cmdEnd);
+    surface().SetPaintHandler([this] { Form_Paint(); });
+    for (int i = 1; i <= 3; ++i)
+        connect(cmdSlitNo[i], &display::CommandButton::Click, this,
+                [this, i] { cmdSlitNo_Click(static_cast<std::int16_t>(i)); });
+    connect(cmdEnd, &display::CommandButton::Click, this, &frmFenwa::cmdEnd_Click);
+}
+
+void frmFenwa::Form_Load() {
+    dspCommon::InitDisplay(*this);
+    GetSrc->SetBackColor(0xF8F8F8);
+    surface().Cls();
+    random_.Randomize(display::Env().Timer());
+    apparatus_.SlitCount = 2;
+    hsbN->SetMin(100);
+    hsbN->SetMax(10000);
+    hsbN->SetSmallChange(10);
+    hsbN->SetLargeChange(100);
+    Running = false;
+    SetTitle();
+    model::SetDefaults(apparatus_, dspCommon::Pi);
+    PhotonCount = 100;
+    lblMSG->SetCaption(QStringLiteral("フォトンの個数を指定して，ここをクリックしてください。"));
+    txtN->setText(dspCommon::NumToStr(PhotonCount));
+    txtN->SetSelStart(int(txtN->text().size()));
+    txtN->setFocus(Qt::OtherFocusReason);
+    show();
+}
+
+void frmFenwa::Form_Paint() {}
+
+void frmFenwa::cmdEnd_Click() { display::Env().End(); }
+
+} // namespace fenwa::ui

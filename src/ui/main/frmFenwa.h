@@ -1,0 +1,70 @@
+#pragma once
+
+#include "display/Form.h"
+#include "model/Apparatus.h"
+#include "model/RandomSource.h"
+
+#include <array>
+#include <cstdint>
+
+namespace fenwa::display {
+class CommandButton;
+class HScrollBar;
+class Label;
+class PictureBox;
+class TextBox;
+} // namespace fenwa::display
+
+namespace fenwa::ui {
+
+// The main window: the screen and histogram panels, the photon count entry,
+// the slit buttons, and the way out. It owns the state of the experiment for
+// the life of the program.
+class frmFenwa : public display::Form {
+    Q_OBJECT
+
+public:
+    // random: the source of every photon's chance; it must outlive the window.
+    explicit frmFenwa(model::RandomSource& random);
+
+    // Brings the window and the experiment to their start state and shows it.
+    void Form_Load();
+    // Writes the title for the current slit count and marks its button.
+    void SetTitle();
+
+    // Read-only views of the state, for whoever needs to look in.
+    const model::Apparatus& apparatus() const { return apparatus_; }
+    std::int32_t photonCount() const { return PhotonCount; }
+    bool running() const { return Running; }
+
+private:
+    void Form_Paint();
+    void cmdSlitNo_Click(std::int16_t index);
+    void cmdEnd_Click();
+
+    template <class Control> Control* Find(const QString& name) const;
+
+    // Controls, from the window's table.
+    display::Label* GetSrc;
+    display::Label* lblA;
+    display::PictureBox* Pic;
+    display::PictureBox* Histo;
+    display::CommandButton* cmdHelp;
+    display::Label* Label1;
+    display::TextBox* txtN;
+    display::HScrollBar* hsbN;
+    std::array<display::Label*, 3> lblPhotonN;
+    std::array<display::CommandButton*, 4> cmdSlitNo{}; // indices 1 to 3
+    display::CommandButton* cmdEnd;
+    display::Label* lblMSG;
+    display::Label* Label2;
+
+    model::RandomSource& random_;
+    model::Apparatus apparatus_; // SlitCount and the fixed apparatus
+    std::int32_t PhotonCount = 0;
+    bool Running = false;
+    QString TitleHead;
+    QString TitleTail;
+};
+
+} // namespace fenwa::ui

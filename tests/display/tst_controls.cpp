@@ -1,0 +1,261 @@
+#include "FakeEnvironment.h"
+#include "display/CommandButton.h"
+#include "display/ControlTable.h"
+#include "display/Form.h"
+#include "display/HScrollBar.h"
+#include "display/Label.h"
+#include "display/PictureBox.h"
+#include "display/TextBox.h"
+#include "display/dspCommon.h"
+
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace fenwa::display;
+namespace dspCommon = fenwa::dspCommon;
+
+namespace {
+
+const FontSpec WindowFont{FontNames::Meiryo, 12};
+
+// A small window with one control of each kind, in an order unlike the tab order.
+const std::array<ControlSpec, 5> Table{{
+    {"lbl", -1, ControlKind::Label, 150, 150, 600, 300, 3, QStringLiteral("x"), {},
+     LabelStyle::AutoSize},
+    {"txt", -1, ControlKind::TextBox, 150, 600, 900, 420, 0, QStringLiteral("100"), {}},
+    {"bar", -1, ControlKind::HScrollBar, 150, 1200, 1800, 300, 1, QString(), {}},
+    {"cmd", 2, ControlKind::CommandButton, 150, 1650, 900, 420, 2, QStringLiteral("OK"), {}},
+    {"pic", -1, ControlKind::PictureBox, 2100, 150, 900, 900, 4, QString(), {}},
+}};
+
+// Only the digits and backspace get in, the way the count boxes filter.
+void DigitsOnly(std::int16_t& key) {
+    if ((key >= '0' && key <= '9') || key == 8) return;
+    key = 0;
+    Env().Beep();
+}
+
+} // namespace
+
+class ControlsTest : public QObject {
+    Q_OBJECT
+
+    FakeEnvironment fake;
+    std::unique_ptr<ScopedEnvironment> scope;
+    std::unique_ptr<Form> form;
+    template <class T> T* Get(const char* name) { return form->findChild<T*>(QString::fromUtf8(name)); }
+
+private slots:
+    void init() {
+        fake = FakeEnvironment();
+        scope = std::make_unique<ScopedEnvironment>(fake);
+        form = std::make_unique<Form>();
+        form->SetClientSize(4500, 3000, Form::Border::FixedSingle);
+        BuildControls(*form, WindowFont, Table);
+        Get<TextBox>("txt")->SetKeyPress(DigitsOnly);
+    }
+    void cleanup() {
+        form.reset();
+        scope.reset();
+    }
+
+    void controlsAreNamedAndPlacedFromTheTable() {
+        QVERIFY(Get<CommandButton>("cmd(2)"));
+        QCOMPARE(Get<TextBox>("txt")->geometry(), QRect(10, 40, 60, 28));
+        QCOMPARE(form->size(), QSize(300, 200));
+        QCOMPARE(form->Controls().size(), size_t(5));
+        QCOMPARE(KindOf(form->Controls()[2]), ControlKind::HScrollBar);
+        QCOMPARE(form->surface().FontName(), FontNames::Meiryo);
+    }
+
+    void tabOrderFollowsTabIndices() {
+        QCOMPARE(Get<TextBox>("txt")->nextInFocusChain(), Get<HScrollBar>("bar"));
+        QCOMPARE(Get<HScrollBar>("bar")->nextInFocusChain(), Get<CommandButton>("cmd(2)"));
+    }
+
+    void themeSkipsTextBoxesAndScrollBars() {
+        const QColor boxBase = Get<TextBox>("txt")->palette().color(QPalette::Base);
+        dspCommon::InitDisplay(*form);
+        QCOMPARE(form->BackColor(), 0xF0F0F0u);
+        QCOMPARE(Get<Label>("lbl")->BackColor(), 0xF0F0F0u);
+        QCOMPARE(Get<CommandButton>("cmd(2)")->BackColor(), 0xF0F0F0u);
+        QCOMPARE(Get<PictureBox>("pic")->BackColor(), 0xF0F0F0u);
+        QCOMPARE(Get<TextBox>("txt")->palette().color(QPalette::Base), boxBase);
+        QVERIFY(!Get<HScrollBar>("bar")->property("BackColor").isValid());
+        QCOMPARE(dspCommon::Pi, 3.141592653589793);
+        QCOMPARE(dspCommon::GreyBlue, 0x806060u);
+        QCOMPARE(dspCommon::White, 0xFFFFFFu);
+    }
+
+    void themeOfAnEmptyWindowIsItsBackground() {
+        Form empty;
+        dspCommon::InitDisplay(empty);
+        QCOMPARE(empty.BackColor(), 0xF0F0F0u);
+    }
+
+    void autoSizedLabelFollowsItsCaption() {
+        auto* label = Get<Label>("lbl");
+        const QPoint corner = label->pos();
+        label->SetCaption(QStringLiteral("フォトンの個数を指定して，ここをクリックしてください。"));
+        QCOMPARE(label->pos(), corner);
+        QVERIFY(label->width() > 300);
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+    }
+
+    void labelClickNeedsPressAndReleaseInside() {
+        auto* label = Get<Label>("lbl");
+        QSignalSpy clicks(label, &Label::Click);
+        QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(clicks.count(), 1);
+        QTest::mousePress(label, Qt::LeftButton);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void keyPressFilterSwallowsWithBeep_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("digits pass") << "25" << "10025" << 0;
+        QTest::newRow("letter") << "a" << "100" << 1;
+        QTest::newRow("minus, point and space") << "-. " << "100" << 3;
+        QTest::newRow("full-width digit") << "１" << "100" << 1;
+    }
+    void keyPressFilterSwallowsWithBeep() {
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        QFETCH(int, beeps);
+        auto* box = Get<TextBox>("txt");
+        box->setFocus();
+        box->SetSelStart(3);
+        for (const QChar character : typed) {
+            // Sent as the window system does, for characters no key names.
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+            QCoreApplication::sendEvent(box, &press);
+        }
+        QCOMPARE(box->text(), expected);
+        QCOMPARE(fake.beeps, beeps);
+    }
+
+    void backspacePassesAndHandlerMayChangeTheKey() {
+        auto* box = Get<TextBox>("txt");
+        box->SetSelStart(3);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), QStringLiteral("10"));
+        box->SetKeyPress([](std::int16_t& key) { key = '7'; });
+        QTest::keyClicks(box, "x");
+        QCOMPARE(box->text(), QStringLiteral("107"));
+    }
+
+    void pastedDroppedAndComposedTextMeetsTheSameFilter_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("digits") << "2000" << true;
+        QTest::newRow("letters") << "12ab" << false;
+        QTest::newRow("a line break is no Enter") << "12\n" << false;
+        QTest::newRow("full-width digits") << "５００" << false;
+    }
+    void pastedDroppedAndComposedTextMeetsTheSameFilter() {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        auto* box = Get<TextBox>("txt");
+        const QString expected = accepted ? QStringLiteral("100") + text : QStringLiteral("100");
+
+        // Paste from the keyboard.
+        box->SetSelStart(3);
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), expected);
+        QCOMPARE(fake.beeps > 0, !accepted);
+
+        // An input method's committed text.
+        box->setText(QStringLiteral("100"));
+        box->SetSelStart(3);
+        QInputMethodEvent composed;
+        composed.setCommitString(text);
+        QCoreApplication::sendEvent(box, &composed);
+        QCOMPARE(box->text(), expected);
+
+        // Drag and drop.
+        box->setText(QStringLiteral("100"));
+        QMimeData data;
+        data.setText(text);
+        const QPoint end(box->width() - 2, 5);
+        QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(box, &enter);
+        QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(box, &drop);
+        QCOMPARE(box->text(), expected);
+    }
+
+    void scrollBarTellsScrollFromChange() {
+        auto* bar = Get<HScrollBar>("bar");
+        bar->SetMin(100);
+        bar->SetMax(10000);
+        bar->SetSmallChange(10);
+        bar->SetLargeChange(100);
+        QSignalSpy scrolls(bar, &HScrollBar::Scroll);
+        QSignalSpy changes(bar, &HScrollBar::Change);
+        bar->SetValue(500);
+        QCOMPARE(changes.count(), 1);
+        bar->setFocus();
+        QTest::keyClick(bar, Qt::Key_Right);
+        QCOMPARE(bar->Value(), 510);
+        QCOMPARE(changes.count(), 2);
+        bar->setSliderDown(true);
+        bar->setSliderPosition(900);
+        bar->setSliderPosition(1000);
+        QCOMPARE(scrolls.count(), 2);
+        QCOMPARE(changes.count(), 2);
+        bar->setSliderDown(false);
+        QCOMPARE(changes.count(), 3); // the drag ends with one Change
+    }
+
+    void scrollBarReportsEnter() {
+        auto* bar = Get<HScrollBar>("bar");
+        std::vector<int> keys;
+        bar->SetKeyPress([&](std::int16_t& key) { keys.push_back(key); });
+        QTest::keyClick(bar, Qt::Key_Return);
+        QCOMPARE(keys, std::vector<int>{13});
+    }
+
+    void escapeClicksTheCancelButtonFromAnyControl() {
+        auto* button = Get<CommandButton>("cmd(2)");
+        form->SetCancelButton(button);
+        QSignalSpy clicks(button, &CommandButton::Click);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        Get<TextBox>("txt")->setFocus();
+        QTest::keyClick(Get<TextBox>("txt"), Qt::Key_Escape);
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void keyPreviewSeesKeysFirstAndMaySwallowThem() {
+        std::vector<int> seen;
+        form->SetKeyPreview(true);
+        form->SetKeyDown([&](int& key, int) {
+            seen.push_back(key);
+            if (key == 39) key = 0;
+        });
+        auto* box = Get<TextBox>("txt");
+        box->SetSelStart(0);
+        QTest::keyClick(box, Qt::Key_Right);
+        QCOMPARE(box->SelStart(), 0); // swallowed before the box
+        QTest::keyClick(box, Qt::Key_Left);
+        QTest::keyClick(box, Qt::Key_F5); // no code: not previewed, ignored by the box
+        QCOMPARE(seen, (std::vector<int>{39, 37}));
+    }
+
+    void buttonPaintsItsOwnBackColor() {
+        auto* button = Get<CommandButton>("cmd(2)");
+        button->SetBackColor(RGB(220, 220, 255));
+        const QImage face = button->grab().toImage();
+        QCOMPARE(face.pixelColor(face.width() / 2, 4), QColor(220, 220, 255));
+    }
+};
+
+QTEST_MAIN(ControlsTest)
+#include "tst_controls.moc"
