@@ -45,6 +45,8 @@ frmFenwa::frmFenwa(model::RandomSource& random) : random_(random) {
     for (int i = 1; i <= 3; ++i)
         connect(cmdSlitNo[i], &display::CommandButton::Click, this,
                 [this, i] { cmdSlitNo_Click(static_cast<std::int16_t>(i)); });
+    connect(cmdHelp, &display::CommandButton::Click, this, &frmFenwa::cmdHelp_Click);
+    connect(GetSrc, &display::Label::Click, this, &frmFenwa::GetSrc_Click);
     connect(cmdEnd, &display::CommandButton::Click, this, &frmFenwa::cmdEnd_Click);
 }
 
@@ -68,9 +70,5 @@ void frmFenwa::Form_Load() {
     txtN->setFocus(Qt::OtherFocusReason);
     show();
 }
-
-void frmFenwa::Form_Paint() {}
-
-void frmFenwa::cmdEnd_Click() { display::Env().End(); }
 
 } // namespace fenwa::ui

@@ -38,8 +38,13 @@ public:
     bool running() const { return Running; }
 
 private:
+    // The apparatus readout.
     void Form_Paint();
+    // Slit selection.
     void cmdSlitNo_Click(std::int16_t index);
+    // Help, source download and exit.
+    void cmdHelp_Click();
+    void GetSrc_Click();
     void cmdEnd_Click();
 
     template <class Control> Control* Find(const QString& name) const;

@@ -1,0 +1,7 @@
+#include "frmFenwa.h"
+
+namespace fenwa::ui {
+
+void frmFenwa::Form_Paint() {}
+
+} // namespace fenwa::ui
