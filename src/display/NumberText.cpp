@@ -16,6 +16,17 @@ QString Str(double value) {
     return (std::signbit(value) && value != 0.0 ? QLatin1Char('-') : QLatin1Char(' ')) + digits;
 }
 
+std::optional<std::int32_t> ToInt32(const QString& digits) {
+    if (digits.isEmpty()) return std::nullopt;
+    std::int64_t value = 0;
+    for (const QChar character : digits) {
+        if (character < QLatin1Char('0') || character > QLatin1Char('9')) return std::nullopt;
+        value = value * 10 + (character.unicode() - '0');
+        if (value > INT32_MAX) return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
 } // namespace fenwa::display
 
 namespace fenwa::dspCommon {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
+#include <optional>
 
 namespace fenwa::display {
 
@@ -8,5 +10,10 @@ namespace fenwa::display {
 // a number that is not negative, "." as the point whatever the locale, up to
 // 15 significant digits, no leading zero before the point (0.5 gives " .5").
 QString Str(double value);
+
+// A whole number typed into a count box: ASCII digits only, leading zeros
+// allowed ("0500" is 500). Empty text, any other character, or a value beyond
+// the 32-bit range gives nothing.
+std::optional<std::int32_t> ToInt32(const QString& digits);
 
 } // namespace fenwa::display

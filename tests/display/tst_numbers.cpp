@@ -57,6 +57,27 @@ private slots:
         QCOMPARE(fenwa::dspCommon::NumToStr(value), numToStr);
     }
 
+    void countTextBecomesANumberOrNothing_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("expected"); // -1 for nothing
+        QTest::newRow("plain") << "2000" << 2000;
+        QTest::newRow("leading zeros") << "0500" << 500;
+        QTest::newRow("zero") << "0" << 0;
+        QTest::newRow("largest 32-bit") << "2147483647" << 2147483647;
+        QTest::newRow("one beyond") << "2147483648" << -1;
+        QTest::newRow("far beyond") << "99999999999999999999" << -1;
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("minus") << "-5" << -1;
+        QTest::newRow("blank") << " 5" << -1;
+        QTest::newRow("full-width digit") << QString::fromUtf16(u"\uFF15") << -1;
+    }
+    void countTextBecomesANumberOrNothing() {
+        QFETCH(QString, text);
+        QFETCH(int, expected);
+        const auto value = fenwa::display::ToInt32(text);
+        QCOMPARE(value.value_or(-1), expected);
+    }
+
     void coloursAreStoredBlueGreenRed() {
         QCOMPARE(fenwa::display::RGB(96, 96, 128), 0x806060u);
         QCOMPARE(fenwa::display::RGB(220, 220, 255), 0xFFDCDCu);
