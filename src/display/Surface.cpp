@@ -208,7 +208,10 @@ void Surface::Print(const QString& text) {
         painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
         Touched(QRectF(at, QSizeF(width, metrics.height())));
     }
+    const double startX = currentX_;
     currentX_ += ToUnitsX(width);
+    if (printObserver_ && !text.isEmpty())
+        printObserver_({text, fontName_, fontSize_, startX, currentY_, currentX_});
 }
 
 void Surface::PrintLine(const QString& text) {

@@ -13,6 +13,15 @@ class QWidget;
 
 namespace fenwa::display {
 
+// One text that Print drew: where, in which font, and where the pen ended.
+// Positions are in the surface's scale units.
+struct PrintedText {
+    QString text;
+    QString fontName;
+    double fontSize;
+    double x, y, endX;
+};
+
 // An immediate-mode drawing surface: the client area of a window or the inside
 // of a picture box. What is drawn lands in an image of its own, at the
 // screen's device pixel ratio, so drawing may happen at any moment (between two
@@ -30,6 +39,11 @@ public:
     explicit Surface(QWidget& host, QMargins border = {});
 
     void SetPaintHandler(std::function<void()> handler) { paintHandler_ = std::move(handler); }
+    // Told of every text that Print draws, so that a test can see the pieces
+    // of a line without reading pixels.
+    void SetPrintObserver(std::function<void(const PrintedText&)> observer) {
+        printObserver_ = std::move(observer);
+    }
 
     // For the host's paintEvent: brings the image up to date and copies it.
     void Blit(QPainter& painter);
@@ -96,6 +110,7 @@ private:
     QWidget& host_;
     QMargins border_;
     std::function<void()> paintHandler_;
+    std::function<void(const PrintedText&)> printObserver_;
     mutable QImage image_;
     mutable bool paintPending_ = true;
     bool raisingPaint_ = false;
