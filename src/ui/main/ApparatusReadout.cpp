@@ -1,7 +1,71 @@
+#include "ApparatusReadout.h"
+
+#include "display/Format.h"
+#include "display/TextOutput.h"
 #include "frmFenwa.h"
 
 namespace fenwa::ui {
 
-void frmFenwa::Form_Paint() {}
+using display::Format;
+using dspCommon::PrintMono;
+using dspCommon::PrintSymbol;
+using dspCommon::PrintText;
+
+void PrintReadout(display::Surface& surface, const model::Apparatus& apparatus) {
+    // Before the load handler has set the apparatus there is nothing to state.
+    if (apparatus.SlitCount == 0) return;
+    surface.Cls();
+    surface.SetScaleMode(display::Surface::Pixels);
+    const float fw = static_cast<float>(surface.ScaleWidth() / 800);
+    const float fh = static_cast<float>(surface.ScaleHeight() / 600);
+    const float labelX = 20;
+    const float valueX = 260 * fw;
+    float x;
+
+    float y = 100;
+    x = labelX;
+    PrintText(surface, x, y, QStringLiteral("スリット"));
+    x += 4 * fw;
+    PrintText(surface, x, y, QStringLiteral("-スクリーン間の距離"));
+    x = valueX;
+    PrintText(surface, x, y, Format(apparatus.ScreenDist, QStringLiteral("##.00 ")));
+    PrintMono(surface, x, y, QStringLiteral("m"));
+
+    y = fh * 120 + 20;
+    x = labelX;
+    PrintText(surface, x, y, QStringLiteral("スリットの"));
+    PrintText(surface, x, y,
+              apparatus.SlitCount == 1 ? QStringLiteral("幅") : QStringLiteral("間隔"));
+    x = valueX;
+    PrintText(surface, x, y, Format(apparatus.SlitSize * 1000, QStringLiteral("#0.00 ")));
+    PrintMono(surface, x, y, QStringLiteral("m"));
+    x += 2 * fw;
+    PrintMono(surface, x, y, QStringLiteral("m"));
+
+    // The value's pattern ends without a blank; the gap before the unit
+    // stands in for it. The mu is set a little above the line.
+    y = fh * 160 + 20;
+    x = labelX;
+    PrintText(surface, x, y, QStringLiteral("光の波長（He-Ne レーザー)"));
+    x = valueX;
+    PrintText(surface, x, y, Format(apparatus.WaveLen * 1000000, QStringLiteral("0.###")));
+    x += 4 * fw;
+    PrintSymbol(surface, x, static_cast<float>(double(y) - 0.9 * double(fh)), QStringLiteral("m"));
+    x += 2 * fw;
+    PrintMono(surface, x, y, QStringLiteral("m"));
+
+    y = fh * 200 + 20;
+    x = labelX;
+    PrintText(surface, x, y, QStringLiteral("回折図形（右図）の上下の長さ"));
+    x = valueX;
+    PrintText(surface, x, y, Format(2 * apparatus.YMax * 100, QStringLiteral("##.## ")));
+    PrintMono(surface, x, y, QStringLiteral("c"));
+    x += 2 * fw;
+    PrintMono(surface, x, y, QStringLiteral("m"));
+}
+
+void frmFenwa::Form_Paint() {
+    PrintReadout(surface(), apparatus_);
+}
 
 } // namespace fenwa::ui

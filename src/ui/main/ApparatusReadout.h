@@ -1,0 +1,17 @@
+#pragma once
+
+#include "display/Surface.h"
+#include "model/Apparatus.h"
+
+namespace fenwa::ui {
+
+// The four lines that state the apparatus: slit-to-screen distance, slit
+// width or spacing, wavelength, and the height of the observed stretch of
+// screen, each a label at the left and a value with its unit in a column.
+// Clears the surface and switches it to pixels first. Positions scale with
+// the surface, taking 800 x 600 pixels as the unit size; the first row and
+// the label column stay put. Draws nothing, and clears nothing, while the
+// slit count is still 0.
+void PrintReadout(display::Surface& surface, const model::Apparatus& apparatus);
+
+} // namespace fenwa::ui
