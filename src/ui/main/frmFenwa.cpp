@@ -8,6 +8,7 @@
 #include "display/TextBox.h"
 #include "display/dspCommon.h"
 #include "frmFenwaDesign.h"
+#include "run/PhotonRun.h"
 
 namespace fenwa::ui {
 
@@ -48,6 +49,23 @@ frmFenwa::frmFenwa(model::RandomSource& random) : random_(random) {
     connect(cmdHelp, &display::CommandButton::Click, this, &frmFenwa::cmdHelp_Click);
     connect(GetSrc, &display::Label::Click, this, &frmFenwa::GetSrc_Click);
     connect(cmdEnd, &display::CommandButton::Click, this, &frmFenwa::cmdEnd_Click);
+
+    run_ = new run::PhotonRun(apparatus_, random_, *Pic, *Histo, this);
+    connect(Pic, &display::PictureBox::Click, this, &frmFenwa::Pic_Click);
+    Pic->surface().SetPaintHandler([this] { Pic_Paint(); });
+    Histo->surface().SetPaintHandler([this] { Histo_Paint(); });
+    connect(run_, &run::PhotonRun::Finished, this, &frmFenwa::RunFinished);
+    // A closed window is drawn on no more.
+    connect(this, &Form::Closed, run_, &run::PhotonRun::Stop);
+
+    txtN->SetKeyPress([this](std::int16_t& key) { txtN_KeyPress(key); });
+    hsbN->SetKeyPress([this](std::int16_t& key) { hsbN_KeyPress(key); });
+    connect(hsbN, &display::HScrollBar::Scroll, this, &frmFenwa::hsbN_Scroll);
+    connect(hsbN, &display::HScrollBar::Change, this, &frmFenwa::hsbN_Change);
+    for (int i = 0; i < 3; ++i)
+        connect(lblPhotonN[i], &display::Label::Click, this,
+                [this, i] { lblPhotonN_Click(static_cast<std::int16_t>(i)); });
+    connect(lblMSG, &display::Label::Click, this, &frmFenwa::lblMSG_Click);
 }
 
 void frmFenwa::Form_Load() {

@@ -15,6 +15,10 @@ class PictureBox;
 class TextBox;
 } // namespace fenwa::display
 
+namespace fenwa::run {
+class PhotonRun;
+}
+
 namespace fenwa::ui {
 
 // The main window: the screen and histogram panels, the photon count entry,
@@ -36,6 +40,7 @@ public:
     const model::Apparatus& apparatus() const { return apparatus_; }
     std::int32_t photonCount() const { return PhotonCount; }
     bool running() const { return Running; }
+    run::PhotonRun& photonRun() { return *run_; }
 
 private:
     // The apparatus readout.
@@ -46,6 +51,18 @@ private:
     void cmdHelp_Click();
     void GetSrc_Click();
     void cmdEnd_Click();
+    // The photon run and its panels.
+    void Pic_Click();
+    void Pic_Paint();
+    void Histo_Paint();
+    void RunFinished();
+    // Photon count entry.
+    void txtN_KeyPress(std::int16_t& keyAscii);
+    void hsbN_Scroll();
+    void hsbN_Change();
+    void hsbN_KeyPress(std::int16_t& keyAscii);
+    void lblPhotonN_Click(std::int16_t index);
+    void lblMSG_Click();
 
     template <class Control> Control* Find(const QString& name) const;
 
@@ -68,6 +85,8 @@ private:
     model::Apparatus apparatus_; // SlitCount and the fixed apparatus
     std::int32_t PhotonCount = 0;
     bool Running = false;
+    run::PhotonRun* run_;  // the dots, the bins and the pacing of the last run
+    QString savedPrompt_;  // lblMSG's caption while a run has it cleared
     QString TitleHead;
     QString TitleTail;
 };

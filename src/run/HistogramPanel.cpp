@@ -1,0 +1,67 @@
+#include "run/HistogramPanel.h"
+
+#include "display/Rounding.h"
+#include "display/Surface.h"
+#include "model/Intensity.h"
+
+namespace fenwa::run {
+
+using display::RoundToInt32;
+
+namespace {
+constexpr display::OleColor CurveColour = 0x00FF00; // green
+constexpr display::OleColor BarColour = 0xFFFF00;   // cyan
+} // namespace
+
+double NormalisationFactor(const model::Apparatus& apparatus, std::int32_t photons) {
+    const double yMax = apparatus.YMax;
+    if (apparatus.SlitCount == 1) {
+        // 0.95 of the single-slit pattern's light falls within the observed
+        // range: the share of 0.95 * lambda * L / d over 2 YMax.
+        return ((apparatus.WaveLen * apparatus.ScreenDist) * 0.95) * (100.0 / photons) /
+               ((yMax + yMax) * apparatus.SlitSize);
+    }
+    // Two and three slits average 1 / SlitCount over the range.
+    return 100.0 / static_cast<std::int32_t>(apparatus.SlitCount * photons);
+}
+
+std::vector<QPoint> CurvePoints(const model::Apparatus& apparatus, double hs, double vs) {
+    // Repeated addition leaves y just above YMax after 100 steps, so the curve
+    // has 100 points, from the top edge to one step above the bottom.
+    const double yMax = apparatus.YMax;
+    const double step = yMax / 50;
+    std::vector<QPoint> points;
+    for (double y = -yMax; y <= yMax; y = step + y)
+        points.emplace_back(RoundToInt32(model::Intensity(apparatus, y) * hs),
+                            RoundToInt32((y + yMax) * vs));
+    return points;
+}
+
+void DrawHistogram(const RunRecord& record, const model::Apparatus& apparatus,
+                   display::Surface& histogram, display::OleColor screenBackColor) {
+    if (!record.HistoReady) return;
+    const double yMax = apparatus.YMax;
+    const double binWidth = (yMax + yMax) / 100;
+    histogram.SetBackColor(screenBackColor);
+    histogram.Cls();
+    const double hs = static_cast<float>(histogram.ScaleWidth()) / 1.2; // pixels per unit intensity
+    const double vs = static_cast<float>(histogram.ScaleHeight()) / (yMax + yMax); // pixels per metre
+
+    // The curve: one point in the panel's own colour, then a polyline.
+    const std::vector<QPoint> curve = CurvePoints(apparatus, hs, vs);
+    if (curve.empty()) return;
+    histogram.PSet(curve.front().x(), curve.front().y());
+    for (auto point = curve.begin() + 1; point != curve.end(); ++point)
+        histogram.LineTo(point->x(), point->y(), CurveColour);
+
+    // The bars, outlined so that the curve stays readable through them.
+    const double g = NormalisationFactor(apparatus, record.Count);
+    for (int h = 0; h <= 99; ++h) {
+        const std::int32_t top = RoundToInt32(h * binWidth * vs);
+        const std::int32_t length = RoundToInt32(record.BinCounts[h] * g * hs);
+        const std::int32_t height = RoundToInt32((h + 1) * binWidth * vs - top);
+        histogram.Box(0, top, length, height, BarColour);
+    }
+}
+
+} // namespace fenwa::run

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "display/OleColor.h"
+#include "model/Apparatus.h"
+#include "run/RunRecord.h"
+
+#include <QPoint>
+#include <vector>
+
+namespace fenwa::display {
+class Surface;
+}
+
+namespace fenwa::run {
+
+// The histogram of the last run's heights beside the theoretical intensity,
+// drawn sideways: height runs down as on the screen panel, intensity runs
+// right, 1 reaching five sixths of the width. Draws nothing until a run has
+// ended.
+void DrawHistogram(const RunRecord& record, const model::Apparatus& apparatus,
+                   display::Surface& histogram, display::OleColor screenBackColor);
+
+// The theoretical curve in panel pixels, hs pixels per unit of intensity and
+// vs pixels per metre of height, from the top edge down.
+std::vector<QPoint> CurvePoints(const model::Apparatus& apparatus, double hs, double vs);
+
+// The factor that turns a bin's count into an estimate of the relative
+// intensity in that bin, for a run of photons photons.
+double NormalisationFactor(const model::Apparatus& apparatus, std::int32_t photons);
+
+} // namespace fenwa::run

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "model/Apparatus.h"
+#include "model/RandomSource.h"
+#include "run/RunRecord.h"
+
+#include <QObject>
+#include <QTimer>
+#include <optional>
+
+namespace fenwa::display {
+class PictureBox;
+}
+
+namespace fenwa::run {
+
+// One photon run, driven by the event loop: each tick of a timer emits every
+// photon whose time has come, on an absolute schedule against a monotonic
+// clock, and sleeps until the next one is due. Photon i + 1 arrives no sooner
+// than T0 + i / (0.05 N + 100) seconds. The window stays responsive, and
+// between two photons any other handler may run.
+class PhotonRun : public QObject {
+    Q_OBJECT
+
+public:
+    // The run reads the apparatus at every photon, so a change of slits takes
+    // effect at once; it draws on the two panels.
+    PhotonRun(const model::Apparatus& apparatus, model::RandomSource& random,
+              display::PictureBox& screen, display::PictureBox& histogram,
+              QObject* parent = nullptr);
+
+    // Sets the panels and the record up for a run of photons photons and
+    // emits the first at once.
+    void Start(std::int32_t photons);
+    // Abandons the run where it stands; nothing more is drawn.
+    void Stop();
+    bool Active() const { return active_; }
+
+    const RunRecord& Record() const { return record_; }
+    // Redraw handlers of the two panels.
+    void Pic_Paint();
+    void Histo_Paint();
+
+    // Emits the photons that are due, or ends the run. The timer calls it;
+    // tests on a fake clock call it directly.
+    void Tick();
+
+    // Ticks no closer together than this, so that a fast run wakes the
+    // program about a hundred times a second instead of once per photon.
+    static constexpr double MinimumTick = 0.008; // seconds
+
+signals:
+    // After the last photon, with the histogram drawn.
+    void Finished();
+
+private:
+    void EmitPhoton();
+    void ShowProgress(std::int32_t photon);
+    void Finish();
+    void WakeIn(double seconds);
+
+    const model::Apparatus& apparatus_;
+    model::RandomSource& random_;
+    display::PictureBox& screen_;
+    display::PictureBox& histogram_;
+    RunRecord record_;
+    QTimer timer_;
+    bool active_ = false;
+    double start_ = 0.0;  // T0 on the monotonic clock [s]
+    double period_ = 0.0; // P [s]
+    float width_ = 0.0f;  // the screen panel's size, fixed for the run
+    float height_ = 0.0f;
+    std::optional<double> suspendedAt_; // while a modal window holds the program
+};
+
+} // namespace fenwa::run

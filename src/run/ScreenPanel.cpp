@@ -1,0 +1,13 @@
+#include "run/ScreenPanel.h"
+
+#include "display/Surface.h"
+
+namespace fenwa::run {
+
+void DrawDots(const RunRecord& record, display::Surface& screen) {
+    if (!record.DotsDrawn) return;
+    for (std::int32_t i = 1; i <= record.Stored; ++i)
+        screen.PSet(record.DotX[i], record.DotY[i], 0xFFFFFF);
+}
+
+} // namespace fenwa::run

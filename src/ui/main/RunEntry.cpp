@@ -1,0 +1,55 @@
+#include "display/Environment.h"
+#include "display/HScrollBar.h"
+#include "display/Label.h"
+#include "display/NumberText.h"
+#include "display/TextBox.h"
+#include "frmFenwa.h"
+#include "run/PhotonRun.h"
+
+namespace fenwa::ui {
+
+namespace {
+constexpr std::int32_t FewestPhotons = 100;
+constexpr std::int32_t MostPhotons = 10000;
+} // namespace
+
+// Every way of starting a run ends here: a click on the screen panel, the
+// prompt, a preset, or Enter in the count box or on the scroll bar.
+void frmFenwa::Pic_Click() {
+    if (Running) return;
+    const std::optional<std::int32_t> count = display::ToInt32(txtN->text());
+    if (count && *count > MostPhotons) {
+        PhotonCount = *count;
+        display::Env().Beep();
+        txtN->setText(QStringLiteral("10000"));
+        txtN->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (!count || *count < FewestPhotons) {
+        // Nothing the run could use: the box keeps its text, selected, so the
+        // next keystroke replaces it.
+        display::Env().Beep();
+        txtN->setFocus(Qt::OtherFocusReason);
+        txtN->selectAll();
+        return;
+    }
+    const std::int32_t n = *count;
+    PhotonCount = n;
+    Running = true;
+    hsbN->SetValue(static_cast<std::int16_t>(n));
+    savedPrompt_ = lblMSG->Caption();
+    lblMSG->SetCaption(QString());
+    run_->Start(n);
+}
+
+void frmFenwa::RunFinished() {
+    lblMSG->SetCaption(savedPrompt_);
+    txtN->setFocus(Qt::OtherFocusReason);
+    Running = false;
+}
+
+void frmFenwa::Pic_Paint() { run_->Pic_Paint(); }
+
+void frmFenwa::Histo_Paint() { run_->Histo_Paint(); }
+
+} // namespace fenwa::ui

@@ -1,0 +1,116 @@
+#include "display/PictureBox.h"
+#include "display/Twips.h"
+#include "model/Apparatus.h"
+#include "run/HistogramPanel.h"
+
+#include <QtTest>
+#include <cmath>
+
+using namespace fenwa;
+using display::OleColor;
+
+namespace {
+
+constexpr OleColor GreyBlue = 0x806060;
+constexpr OleColor Cyan = 0xFFFF00;
+constexpr OleColor Green = 0x00FF00;
+
+model::Apparatus Default(int slits) {
+    model::Apparatus apparatus;
+    model::SetDefaults(apparatus, 4.0 * std::atan(1.0));
+    apparatus.SlitCount = static_cast<std::int16_t>(slits);
+    return apparatus;
+}
+
+// A finished run of the given count with every bin holding perBin photons.
+run::RunRecord Finished(std::int32_t count, std::int32_t perBin) {
+    run::RunRecord record;
+    record.DotsDrawn = record.HistoReady = true;
+    record.Count = record.Stored = count;
+    record.BinCounts.assign(102, perBin);
+    return record;
+}
+
+} // namespace
+
+class HistogramTest : public QObject {
+    Q_OBJECT
+
+    // The histogram panel as the main window has it: 182 x 396 pixels inside.
+    std::unique_ptr<display::PictureBox> panel;
+    display::Surface& surface() { return panel->surface(); }
+
+private slots:
+    void init() {
+        panel = std::make_unique<display::PictureBox>();
+        panel->setGeometry(display::TwipsRect(9000, 960, 2790, 6000));
+        surface().SetBackColor(0xF0F0F0);
+    }
+
+    void normalisationFactor_data() {
+        QTest::addColumn<int>("slits");
+        QTest::addColumn<int>("photons");
+        QTest::addColumn<double>("g");
+        QTest::newRow("two slits, 1000 photons") << 2 << 1000 << 0.05;
+        QTest::newRow("three slits, 300 photons") << 3 << 300 << 100.0 / 900;
+        QTest::newRow("one slit, 100 photons") << 1 << 100 << 0.2375;
+        QTest::newRow("one slit, 10000 photons") << 1 << 10000 << 0.002375;
+    }
+    void normalisationFactor() {
+        QFETCH(int, slits);
+        QFETCH(int, photons);
+        QFETCH(double, g);
+        QVERIFY(std::abs(run::NormalisationFactor(Default(slits), photons) - g) < 1e-9);
+    }
+
+    void curveHasOneHundredPointsFromTheTopEdge() {
+        const auto apparatus = Default(2);
+        const double vs = 396 / (2 * apparatus.YMax);
+        const auto points = run::CurvePoints(apparatus, 182 / 1.2, vs);
+        QCOMPARE(points.size(), size_t(100));
+        QCOMPARE(points.front(), QPoint(152, 0)); // bright fringe at -YMax
+        QCOMPARE(points[25], QPoint(152, 99));    // bright fringe at -YMax / 2
+        QCOMPARE(points[50], QPoint(152, 198));   // the centre
+        QCOMPARE(points.back().y(), 392);         // the point at +YMax is not drawn
+    }
+
+    void nothingIsDrawnBeforeARunHasEnded() {
+        run::RunRecord record = Finished(1000, 20);
+        record.HistoReady = false;
+        run::DrawHistogram(record, Default(2), surface(), GreyBlue);
+        QCOMPARE(surface().Point(0, 0), OleColor(0xF0F0F0));
+        QCOMPARE(surface().Point(100, 200), OleColor(0xF0F0F0));
+    }
+
+    void barsLieOnTheCurveScaleInTheirColours() {
+        // Two slits, 1000 photons, 20 in every bin: each bar estimates intensity 1.
+        run::DrawHistogram(Finished(1000, 20), Default(2), surface(), GreyBlue);
+        const int length = 152; // round(20 * 0.05 * 182 / 1.2)
+        QCOMPARE(surface().Point(0, 0), Cyan);             // bar 0 starts at the top edge
+        QCOMPARE(surface().Point(length, 2), Cyan);        // its right end
+        QCOMPARE(surface().Point(length + 1, 2), GreyBlue);
+        QCOMPARE(surface().Point(0, 395), Cyan);           // bar 99 reaches the bottom edge
+        QCOMPARE(surface().Point(60, 6), GreyBlue);        // outlines: the background shows
+        bool green = false;
+        for (int y = 0; y < 396 && !green; ++y)
+            for (int x = 1; x < length && !green; ++x) green = surface().Point(x, y) == Green;
+        QVERIFY(green); // the curve stays visible between the outlines
+    }
+
+    void emptyBinStillDrawsAZeroWidthBar() {
+        run::DrawHistogram(Finished(1000, 0), Default(2), surface(), GreyBlue);
+        QCOMPARE(surface().Point(0, 100), Cyan);
+    }
+
+    void everyRepaintDrawsTheSamePicture() {
+        const auto record = Finished(2000, 17);
+        const auto apparatus = Default(3);
+        surface().SetPaintHandler([&] { run::DrawHistogram(record, apparatus, surface(), GreyBlue); });
+        const QImage first = panel->grab().toImage();
+        surface().Refresh();
+        QCOMPARE(panel->grab().toImage(), first);
+    }
+};
+
+QTEST_MAIN(HistogramTest)
+#include "tst_histogram.moc"
