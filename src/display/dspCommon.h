@@ -28,4 +28,8 @@ void InitColors();
 // A number as plain text with no blanks around it: 100 gives "100".
 QString NumToStr(double value);
 
+// Opens the address in a new window of the desktop's browser. Where no browser
+// can be opened, a notice gives the address instead and the program goes on.
+void OpenUrl(const QString& address);
+
 } // namespace fenwa::dspCommon
