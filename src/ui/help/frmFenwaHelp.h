@@ -1,0 +1,55 @@
+#pragma once
+
+#include "display/Form.h"
+
+#include <cstdint>
+
+class QResizeEvent;
+
+namespace fenwa::display {
+class HScrollBar;
+class Label;
+class TextBox;
+} // namespace fenwa::display
+
+namespace fenwa::ui {
+
+// The photon-count help window: eight lines of instructions and a text box
+// and scroll bar of its own on which the user practises the three ways of
+// entering a count. Nothing entered here reaches the main window.
+class frmFenwaHelp : public display::Form {
+    Q_OBJECT
+
+public:
+    frmFenwaHelp();
+
+    // Brings the window to its start state: pale labels, the heading moved,
+    // the scroll bar set up, the user scale, and 5000 in the bar and the box.
+    void Form_Load();
+
+private:
+    // The user scale of the instruction lines: these corners at the design size.
+    static constexpr double ScaleX1 = -1, ScaleY1 = -3, ScaleX2 = 20, ScaleY2 = 13;
+
+    // The instruction lines.
+    void Form_Paint();
+    void Form_Resize();
+    void SetPos(float x, float y);
+    void resizeEvent(QResizeEvent* event) override;
+    // The practice controls.
+    void Form_KeyDown(int& keyCode, int shift);
+    void txtN_KeyPress(std::int16_t& keyAscii);
+    void hsbN_Scroll();
+    void hsbN_Change();
+
+    template <class Control> Control* Find(const char* name) const;
+
+    // Controls, from the window's table, that the handlers use.
+    display::Label* lblHead;
+    display::TextBox* txtN;
+    display::HScrollBar* hsbN;
+
+    std::int32_t HelpCount = 0;
+};
+
+} // namespace fenwa::ui

@@ -1,0 +1,317 @@
+#include "FakeEnvironment.h"
+#include "display/Fonts.h"
+#include "display/HScrollBar.h"
+#include "display/Label.h"
+#include "display/Rounding.h"
+#include "display/TextBox.h"
+#include "ui/help/frmFenwaHelp.h"
+
+#include <QStyleOptionSlider>
+#include <QtTest>
+
+using namespace fenwa::display;
+using fenwa::ui::frmFenwaHelp;
+
+namespace {
+
+// The captions with their telling characters spelled as code points: the
+// full-width comma, the leftward arrow, the half-width katakana middle dots.
+const QString Caption = QString::fromUtf16(
+    u"\u30D5\u30A9\u30C8\u30F3\u500B\u6570\u3092\u6307\u5B9A\u3059\u308B\u306B\u306F");
+const QString Head = QString::fromUtf16(
+    u"\u30D5\u30A9\u30C8\u30F3\u306E\u500B\u6570\u3092\u6307\u5B9A\u3059\u308B\u306B\u306F "
+    u"\uFF65\uFF65\uFF65");
+const QString TextBoxNote = QString::fromUtf16(
+    u"\u2190 \u3053\u308C\u3092\uFF0C\u30C6\u30AD\u30B9\u30C8\u30DC\u30C3\u30AF\u30B9\u3068"
+    u"\u8A00\u3044\u307E\u3059\u3002");
+const QString ScrollBarNote = QString::fromUtf16(
+    u"\u2190 \u3053\u308C\u3092\uFF0C\u6C34\u5E73\u30B9\u30AF\u30ED\u30FC\u30EB\u30D0\u30FC"
+    u"\u3068\u8A00\u3044\u307E\u3059\u3002");
+
+constexpr OleColor PaleYellow = 0xC0F0F0;
+constexpr QRgb PaleYellowRgb = 0xFFF0F0C0;
+
+// The rows of the window's own drawing that hold ink, as [first, last] bands.
+QList<QPair<int, int>> InkBands(const QImage& image) {
+    QList<QPair<int, int>> bands;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < image.width() && !ink; ++x)
+            ink = image.pixel(x, y) != PaleYellowRgb;
+        if (!ink) continue;
+        if (!bands.isEmpty() && bands.last().second == y - 1)
+            bands.last().second = y;
+        else
+            bands.append({y, y});
+    }
+    return bands;
+}
+
+} // namespace
+
+class HelpWindowTest : public QObject {
+    Q_OBJECT
+
+    FakeEnvironment fake;
+    std::unique_ptr<ScopedEnvironment> scope;
+    std::unique_ptr<frmFenwaHelp> window;
+    int widthAtLoad = 0;
+
+    template <class T> T* Get(const char* name) {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+    TextBox* Box() { return Get<TextBox>("txtN"); }
+    HScrollBar* Bar() { return Get<HScrollBar>("hsbN"); }
+
+    // Where a part of the scroll bar lies, in the bar's pixels.
+    QRect Part(QStyle::SubControl part) {
+        QStyleOptionSlider option;
+        option.initFrom(Bar());
+        option.orientation = Qt::Horizontal;
+        option.state |= QStyle::State_Horizontal;
+        option.minimum = Bar()->minimum();
+        option.maximum = Bar()->maximum();
+        option.sliderPosition = Bar()->sliderPosition();
+        option.sliderValue = Bar()->value();
+        option.singleStep = Bar()->singleStep();
+        option.pageStep = Bar()->pageStep();
+        option.subControls = QStyle::SC_All;
+        return Bar()->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, Bar());
+    }
+
+private slots:
+    void initTestCase() { InstallFontSubstitutions(); }
+
+    void init() {
+        fake = FakeEnvironment();
+        scope = std::make_unique<ScopedEnvironment>(fake);
+        window = std::make_unique<frmFenwaHelp>();
+        window->Form_Load();
+        widthAtLoad = window->Width();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void cleanup() {
+        window.reset();
+        scope.reset();
+    }
+
+    void opensWithItsCaptionsAndFiveThousand() {
+        QCOMPARE(window->Caption(), Caption);
+        QCOMPARE(Get<Label>("lblHead")->Caption(), Head);
+        QCOMPARE(Get<Label>("Label1")->Caption(), TextBoxNote);
+        QCOMPARE(Get<Label>("Label2")->Caption(), ScrollBarNote);
+        QStringList markers;
+        for (const char* name : {"Label7", "Label3", "Label6", "Label5", "Label4"})
+            markers << Get<Label>(name)->Caption();
+        QCOMPARE(markers, QStringList({"A", "B", "C", "B", "A"}));
+
+        QCOMPARE(Box()->text(), QStringLiteral("5000"));
+        QCOMPARE(Box()->SelStart(), 4);
+        QCOMPARE(QApplication::focusWidget(), Box());
+        QCOMPARE(std::tuple(Bar()->Min(), Bar()->Max(), Bar()->SmallChange(), Bar()->LargeChange(),
+                            Bar()->Value()),
+                 std::tuple(100, 10000, 10, 100, 5000));
+
+        QCOMPARE(window->size(), QSize(548, 373));
+        QVERIFY(window->minimumSize() != window->maximumSize()); // sizable
+        QVERIFY(!(window->windowFlags() &
+                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        const QList<QSize> icons = window->windowIcon().availableSizes();
+        QVERIFY(icons.contains(QSize(16, 16)) && icons.contains(QSize(32, 32)));
+    }
+
+    void coloursAfterLoad() {
+        QCOMPARE(window->BackColor(), PaleYellow);
+        QCOMPARE(window->grab().toImage().pixel(5, 5), PaleYellowRgb);
+        for (const char* name :
+             {"lblHead", "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"})
+            QCOMPARE(Get<Label>(name)->BackColor(), 0xC8F0F0u);
+        QCOMPARE(Get<Label>("Label1")->ForeColor(), 0xC00000u);
+        QCOMPARE(Get<Label>("Label2")->ForeColor(), 0xC00000u);
+        // The practice controls keep the platform's colours.
+        QVERIFY(Box()->palette() == QApplication::palette(Box()));
+        QVERIFY(Bar()->palette() == QApplication::palette(Bar()));
+    }
+
+    void headingStandsAtAQuarterOfTheWidth() {
+        const auto* head = Get<Label>("lblHead");
+        // The frame is known only once the window is shown; load takes the
+        // width it knows then.
+        QCOMPARE(head->x(), RoundToInt32(0.25 * widthAtLoad / 15.0));
+        QVERIFY(qAbs(head->x() - window->frameGeometry().width() / 4) <= 2);
+        QCOMPARE(head->y(), 19);
+    }
+
+    void markersStandUnderTheirPartsOfTheScrollBar_data() {
+        QTest::addColumn<QString>("marker");
+        QTest::addColumn<QStyle::SubControl>("part");
+        QTest::newRow("A under the left arrow") << "Label7" << QStyle::SC_ScrollBarSubLine;
+        QTest::newRow("B left of the thumb") << "Label3" << QStyle::SC_ScrollBarSubPage;
+        QTest::newRow("C under the thumb at 5000") << "Label6" << QStyle::SC_ScrollBarSlider;
+        QTest::newRow("B right of the thumb") << "Label5" << QStyle::SC_ScrollBarAddPage;
+        QTest::newRow("A under the right arrow") << "Label4" << QStyle::SC_ScrollBarAddLine;
+    }
+    void markersStandUnderTheirPartsOfTheScrollBar() {
+        QFETCH(QString, marker);
+        QFETCH(QStyle::SubControl, part);
+        const QRect below = Part(part).translated(Bar()->pos());
+        const auto* label = window->findChild<Label*>(marker);
+        const int middle = label->geometry().center().x();
+        QVERIFY2(below.left() <= middle && middle <= below.right(),
+                 qPrintable(QStringLiteral("%1 at %2, part from %3 to %4")
+                                .arg(marker)
+                                .arg(middle)
+                                .arg(below.left())
+                                .arg(below.right())));
+        QVERIFY(label->y() >= Bar()->geometry().bottom() - 1);
+    }
+
+    void arrowKeysStepTheBoxWithinLimits_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("after");
+        const int right = Qt::Key_Right, left = Qt::Key_Left;
+        QTest::newRow("right from 5000") << "5000" << right << "5010";
+        QTest::newRow("left from 5000") << "5000" << left << "4990";
+        QTest::newRow("right from 9980 reaches 9990") << "9980" << right << "9990";
+        QTest::newRow("right from 9990 stops short of 10000") << "9990" << right << "9990";
+        QTest::newRow("right from a typed 9995") << "9995" << right << "9995";
+        QTest::newRow("left from 120 reaches 110") << "120" << left << "110";
+        QTest::newRow("left from 110 stops short of 100") << "110" << left << "110";
+        QTest::newRow("left from a typed 105") << "105" << left << "105";
+        QTest::newRow("leading zeros are read") << "0500" << right << "510";
+        QTest::newRow("empty box, right") << "" << right << "";
+        QTest::newRow("empty box, left") << "" << left << "";
+        QTest::newRow("beyond 32 bits, right") << "99999999999" << right << "99999999999";
+        QTest::newRow("beyond 32 bits, left") << "99999999999" << left << "99999999999";
+        QTest::newRow("largest 32-bit, right does not wrap")
+            << "2147483647" << right << "2147483647";
+        QTest::newRow("largest 32-bit, left") << "2147483647" << left << "2147483637";
+    }
+    void arrowKeysStepTheBoxWithinLimits() {
+        QFETCH(QString, before);
+        QFETCH(int, key);
+        QFETCH(QString, after);
+        Box()->setText(before);
+        QTest::keyClick(Box(), Qt::Key(key));
+        QCOMPARE(Box()->text(), after);
+        QCOMPARE(Bar()->Value(), 5000); // the box's step leaves the bar alone
+        QVERIFY(window->isVisible());
+        QCOMPARE(fake.beeps, 0);
+    }
+
+    void typingLetsOnlyDigitsAndBackspaceIn_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("digit") << int(Qt::Key_7) << "7"
+                               << "50007" << 0;
+        QTest::newRow("backspace deletes") << int(Qt::Key_Backspace) << "\b"
+                                           << "500" << 0;
+        QTest::newRow("letter") << int(Qt::Key_A) << "a"
+                                << "5000" << 1;
+        QTest::newRow("minus") << int(Qt::Key_Minus) << "-"
+                               << "5000" << 1;
+        QTest::newRow("enter") << int(Qt::Key_Return) << "\r"
+                               << "5000" << 1;
+        QTest::newRow("space") << int(Qt::Key_Space) << " "
+                               << "5000" << 1;
+        QTest::newRow("full-width digit")
+            << int(Qt::Key_unknown) << QString(QChar(0xFF15)) << "5000" << 1;
+    }
+    void typingLetsOnlyDigitsAndBackspaceIn() {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        QFETCH(int, beeps);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(Box(), &press);
+        QCOMPARE(Box()->text(), after);
+        QCOMPARE(fake.beeps, beeps);
+    }
+
+    void clicksOnTheScrollBarShowInTheBox_data() {
+        QTest::addColumn<QStyle::SubControl>("part");
+        QTest::addColumn<int>("value");
+        QTest::newRow("A right: up by 10") << QStyle::SC_ScrollBarAddLine << 5010;
+        QTest::newRow("A left: down by 10") << QStyle::SC_ScrollBarSubLine << 4990;
+        QTest::newRow("B right: up by 100") << QStyle::SC_ScrollBarAddPage << 5100;
+        QTest::newRow("B left: down by 100") << QStyle::SC_ScrollBarSubPage << 4900;
+    }
+    void clicksOnTheScrollBarShowInTheBox() {
+        QFETCH(QStyle::SubControl, part);
+        QFETCH(int, value);
+        Box()->SetSelStart(0);
+        QTest::mouseClick(Bar(), Qt::LeftButton, {}, Part(part).center());
+        QCOMPARE(Bar()->Value(), value);
+        QCOMPARE(Box()->text(), QString::number(value));
+        QCOMPARE(Box()->SelStart(), 4);
+    }
+
+    void draggingTheThumbShowsEveryValue() {
+        const QPoint grip = Part(QStyle::SC_ScrollBarSlider).center();
+        QStringList shown;
+        QTest::mousePress(Bar(), Qt::LeftButton, {}, grip);
+        for (int step = 1; step <= 3; ++step) {
+            Box()->SetSelStart(0);
+            QTest::mouseMove(Bar(), grip + QPoint(4 * step, 0));
+            QCOMPARE(Box()->text(), QString::number(Bar()->Value()));
+            QCOMPARE(Box()->SelStart(), int(Box()->text().size()));
+            shown << Box()->text();
+        }
+        QTest::mouseRelease(Bar(), Qt::LeftButton, {}, grip + QPoint(12, 0));
+        shown.removeDuplicates();
+        QCOMPARE(shown.size(), 3);
+        QVERIFY(Bar()->Value() > 5000);
+        QCOMPARE(Box()->text(), QString::number(Bar()->Value()));
+    }
+
+    void arrowKeysOnTheScrollBarMoveTheBar_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("value");
+        QTest::newRow("right at 9990 reaches 10000") << 9990 << int(Qt::Key_Right) << 10000;
+        QTest::newRow("left at 110 reaches 100") << 110 << int(Qt::Key_Left) << 100;
+        QTest::newRow("right at 5000") << 5000 << int(Qt::Key_Right) << 5010;
+    }
+    void arrowKeysOnTheScrollBarMoveTheBar() {
+        QFETCH(int, start);
+        QFETCH(int, key);
+        QFETCH(int, value);
+        Bar()->SetValue(start);
+        Bar()->setFocus();
+        QTest::keyClick(Bar(), Qt::Key(key));
+        QCOMPARE(Bar()->Value(), value);
+        QCOMPARE(Box()->text(), QString::number(value));
+    }
+
+    void eightLinesStandBetweenHeadingAndTextBox() {
+        const QList<QPair<int, int>> bands = InkBands(window->surface().Image());
+        QCOMPARE(bands.size(), 8);
+        QVERIFY(bands.first().first > Get<Label>("lblHead")->geometry().bottom());
+        QVERIFY(bands.last().second < Box()->y());
+    }
+
+    void linesKeepTheirPlaceWhenTheWindowIsResized_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("larger") << QSize(760, 520);
+        QTest::newRow("smaller") << QSize(420, 300);
+    }
+    void linesKeepTheirPlaceWhenTheWindowIsResized() {
+        QFETCH(QSize, size);
+        const QList<QPair<int, int>> before = InkBands(window->surface().Image());
+        window->resize(size);
+        window->grab(); // repaints at the new size
+        QCOMPARE(window->surface().Image().size(), size);
+        QList<QPair<int, int>> after = InkBands(window->surface().Image());
+        QList<QPair<int, int>> expected;
+        for (const auto& band : before)
+            if (band.second < size.height()) expected << band;
+        QCOMPARE(after, expected);
+    }
+};
+
+QTEST_MAIN(HelpWindowTest)
+#include "tst_helpwindow.moc"
