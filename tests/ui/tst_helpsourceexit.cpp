@@ -1,0 +1,174 @@
+#include "FakeEnvironment.h"
+#include "display/CommandButton.h"
+#include "display/Fonts.h"
+#include "display/HScrollBar.h"
+#include "display/Label.h"
+#include "display/Rounding.h"
+#include "display/TextBox.h"
+#include "ui/help/frmFenwaHelp.h"
+#include "ui/main/frmFenwa.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QtTest>
+#include <functional>
+
+using namespace fenwa::display;
+using fenwa::ui::frmFenwa;
+using fenwa::ui::frmFenwaHelp;
+
+namespace {
+
+class FixedRandom : public fenwa::model::RandomSource {
+public:
+    void Randomize(float) override {}
+    float RandomNext() override { return 0.5f; }
+};
+
+const QString Address = QStringLiteral(FENWA_DOWNLOAD_BASE "Ondrik5src.zip");
+
+// The notices about a browser that could not be opened, shown at the moment.
+QList<QMessageBox*> Notices() {
+    QList<QMessageBox*> shown;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) shown << box;
+    return shown;
+}
+
+} // namespace
+
+class HelpSourceExitTest : public QObject {
+    Q_OBJECT
+
+    FakeEnvironment fake;
+    FixedRandom random;
+    std::unique_ptr<ScopedEnvironment> scope;
+    std::unique_ptr<frmFenwa> window;
+
+    template <class T> T* Get(const QString& name) { return window->findChild<T*>(name); }
+
+    // A click as the window system delivers it, so that a modal window can refuse it.
+    void ClickThroughTheWindow(QWidget* control) {
+        const QPoint at = control->mapTo(window.get(), control->rect().center());
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+    }
+
+    // Presses the help button and, while the help window is shown modally,
+    // runs `inside` on it and then closes it. False if no help window came.
+    bool WithHelpWindow(const std::function<void(frmFenwaHelp&)>& inside) {
+        bool came = false;
+        QTimer meanwhile; // dies with this call, should no window come
+        meanwhile.setSingleShot(true);
+        connect(&meanwhile, &QTimer::timeout, this, [&] {
+            auto* help = qobject_cast<frmFenwaHelp*>(QApplication::activeModalWidget());
+            if (!help) return;
+            came = true;
+            if (QTest::qWaitForWindowActive(help)) inside(*help);
+            help->close();
+        });
+        meanwhile.start(0);
+        Get<CommandButton>("cmdHelp")->click();
+        return came;
+    }
+
+private slots:
+    void initTestCase() { InstallFontSubstitutions(); }
+
+    void init() {
+        fake = FakeEnvironment();
+        scope = std::make_unique<ScopedEnvironment>(fake);
+        window = std::make_unique<frmFenwa>(random);
+        window->Form_Load();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void cleanup() {
+        for (QMessageBox* notice : Notices())
+            notice->close();
+        window.reset();
+        scope.reset();
+    }
+
+    void helpOpensModallyNearTheScreenCorner() {
+        window->move(300, 200);
+        QPointer<frmFenwaHelp> opened;
+        QPoint at;
+        QString count;
+        bool focusInBox = false;
+        int slitsAfterClick = 0;
+        QVERIFY(WithHelpWindow([&](frmFenwaHelp& help) {
+            opened = &help;
+            at = help.pos();
+            count = help.findChild<TextBox*>("txtN")->text();
+            focusInBox = QApplication::focusWidget() == help.findChild<TextBox*>("txtN");
+            ClickThroughTheWindow(Get<CommandButton>("cmdSlitNo(3)"));
+            slitsAfterClick = window->apparatus().SlitCount;
+        }));
+        // Screen coordinates: the main window's place does not matter.
+        QCOMPARE(at, QPoint(RoundToInt32(0.01 * window->Width() / 15),
+                            RoundToInt32(0.01 * window->Height() / 15)));
+        QCOMPARE(count, QStringLiteral("5000"));
+        QVERIFY(focusInBox);
+        QCOMPARE(slitsAfterClick, 2); // the main window took no input
+        QVERIFY(opened.isNull());     // gone once closed
+        QVERIFY(!QApplication::activeModalWidget());
+        ClickThroughTheWindow(Get<CommandButton>("cmdSlitNo(3)"));
+        QCOMPARE(window->apparatus().SlitCount, std::int16_t(3));
+    }
+
+    void reopeningStartsAfresh() {
+        QVERIFY(WithHelpWindow([](frmFenwaHelp& help) {
+            auto* box = help.findChild<TextBox*>("txtN");
+            QTest::keyClicks(box, "7");
+            QTest::keyClick(box, Qt::Key_Backspace);
+            QTest::keyClick(box, Qt::Key_Backspace);
+            help.findChild<HScrollBar*>("hsbN")->SetValue(9000);
+            QTest::keyClicks(box, "12");
+        }));
+        QString count;
+        int value = 0;
+        QVERIFY(WithHelpWindow([&](frmFenwaHelp& help) {
+            count = help.findChild<TextBox*>("txtN")->text();
+            value = help.findChild<HScrollBar*>("hsbN")->Value();
+        }));
+        QCOMPARE(count, QStringLiteral("5000"));
+        QCOMPARE(value, 5000);
+    }
+
+    void escapeInTheHelpWindowEndsNothing() {
+        bool stillOpen = false;
+        QVERIFY(WithHelpWindow([&](frmFenwaHelp& help) {
+            QTest::keyClick(help.findChild<TextBox*>("txtN"), Qt::Key_Escape);
+            stillOpen = help.isVisible();
+        }));
+        QVERIFY(stillOpen);
+        QCOMPARE(fake.ends, 0);
+    }
+
+    void downloadOpensTheArchiveAddressOnEveryClick() {
+        QTest::mouseClick(Get<Label>("GetSrc"), Qt::LeftButton);
+        QTest::mouseClick(Get<Label>("GetSrc"), Qt::LeftButton);
+        QCOMPARE(fake.openedUrls, QStringList({Address, Address}));
+        QVERIFY(Notices().isEmpty());
+    }
+
+    void noBrowserLeavesANoticeAndTheLessonGoesOn() {
+        fake.browserAvailable = false;
+        QTest::mouseClick(Get<Label>("GetSrc"), Qt::LeftButton);
+        QCOMPARE(Notices().size(), 1);
+        QMessageBox* notice = Notices().first();
+        QVERIFY(notice->text().contains(Address));
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(fake.ends, 0);
+        QVERIFY(window->isVisible());
+
+        // The main window still takes input, and a second failure adds no notice.
+        QTest::mouseClick(Get<CommandButton>("cmdSlitNo(3)"), Qt::LeftButton);
+        QCOMPARE(window->apparatus().SlitCount, std::int16_t(3));
+        QTest::mouseClick(Get<Label>("GetSrc"), Qt::LeftButton);
+        QCOMPARE(Notices().size(), 1);
+        QCOMPARE(fake.openedUrls.size(), 2);
+    }
+};
+
+QTEST_MAIN(HelpSourceExitTest)
+#include "tst_helpsourceexit.moc"
