@@ -27,7 +27,7 @@ Apparatus DefaultApparatus(std::int64_t slitCount) {
 }
 
 class CountingRandom : public RandomSource {
-  public:
+public:
     void Randomize(float seed) override { inner_.Randomize(seed); }
     float RandomNext() override {
         ++draws_;
@@ -35,7 +35,7 @@ class CountingRandom : public RandomSource {
     }
     std::int64_t Draws() const { return draws_; }
 
-  private:
+private:
     StandardRandom inner_;
     std::int64_t draws_ = 0;
 };

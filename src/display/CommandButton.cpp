@@ -25,9 +25,10 @@ void CommandButton::paintEvent(QPaintEvent*) {
     qDrawWinButton(&painter, rect(), palette(), sunken, &face);
 
     const int shift = sunken ? 1 : 0;
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
-    painter.drawText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic,
+                     text());
 
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

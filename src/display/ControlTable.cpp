@@ -26,31 +26,31 @@ QString ControlName(const char* name, int index) {
 
 namespace {
 
-QWidget* Create(const ControlSpec& spec, const FontSpec& fontSpec, Form& form) {
+QWidget* Create(const ControlSpec& row, const FontSpec& fontSpec, Form& form) {
     const QFont font = MakeFont(fontSpec);
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Label: {
         auto* label = new Label(&form);
         label->setFont(font);
-        label->setWordWrap(spec.style & LabelStyle::WordWrap);
-        if (spec.style & LabelStyle::Centred) label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height));
-        label->SetBorder(spec.style & LabelStyle::Bordered);
-        label->SetAutoSize(spec.style & LabelStyle::AutoSize);
-        if (spec.foreColor) label->SetForeColor(*spec.foreColor);
-        label->SetCaption(spec.caption);
+        label->setWordWrap(row.style & LabelStyle::WordWrap);
+        if (row.style & LabelStyle::Centred) label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
+        label->SetBorder(row.style & LabelStyle::Bordered);
+        label->SetAutoSize(row.style & LabelStyle::AutoSize);
+        if (row.foreColor) label->SetForeColor(*row.foreColor);
+        label->SetCaption(row.caption);
         return label;
     }
     case ControlKind::TextBox: {
         auto* box = new TextBox(&form);
         box->setFont(font);
-        box->setText(spec.caption);
+        box->setText(row.caption);
         return box;
     }
     case ControlKind::CommandButton: {
         auto* button = new CommandButton(&form);
         button->setFont(font);
-        button->setText(spec.caption);
+        button->setText(row.caption);
         return button;
     }
     case ControlKind::HScrollBar: return new HScrollBar(&form);
@@ -76,14 +76,14 @@ void BuildControls(Form& form, const FontSpec& windowFont, std::span<const Contr
     form.surface().SetFontSize(windowFont.points);
     form.surface().SetFontBold(windowFont.bold);
     std::vector<std::pair<int, QWidget*>> byTabIndex;
-    for (const ControlSpec& spec : table) {
-        const FontSpec& fontSpec = spec.font.name.isEmpty() ? windowFont : spec.font;
-        QWidget* control = Create(spec, fontSpec, form);
-        control->setObjectName(ControlName(spec.name, spec.index));
-        if (spec.kind != ControlKind::Label)
-            control->setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height));
+    for (const ControlSpec& row : table) {
+        const FontSpec& fontSpec = row.font.name.isEmpty() ? windowFont : row.font;
+        QWidget* control = Create(row, fontSpec, form);
+        control->setObjectName(ControlName(row.name, row.index));
+        if (row.kind != ControlKind::Label)
+            control->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
         form.AddControl(control);
-        byTabIndex.emplace_back(spec.tabIndex, control);
+        byTabIndex.emplace_back(row.tabIndex, control);
     }
     form.ApplyTabOrder(byTabIndex);
 }

@@ -30,7 +30,8 @@ bool Environment::OpenUrl(const QString& address) {
 }
 
 void Environment::End() {
-    for (QWidget* window : QApplication::topLevelWidgets()) window->close();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->close();
     QCoreApplication::exit(0);
 }
 

@@ -29,6 +29,6 @@ void InstallFontSubstitutions();
 // A font of the logical name and size; its family() stays the logical name.
 // Sizes are points at 96 dots per inch, the same inch that twips measure.
 QFont MakeFont(const QString& name, double points, bool bold = false);
-inline QFont MakeFont(const FontSpec& spec) { return MakeFont(spec.name, spec.points, spec.bold); }
+inline QFont MakeFont(const FontSpec& font) { return MakeFont(font.name, font.points, font.bold); }
 
 } // namespace fenwa::display

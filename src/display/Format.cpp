@@ -20,9 +20,7 @@ struct Layout {
     QString tail;
 };
 
-bool IsPlaceholder(QChar c) {
-    return c == QLatin1Char('#') || c == QLatin1Char('0');
-}
+bool IsPlaceholder(QChar c) { return c == QLatin1Char('#') || c == QLatin1Char('0'); }
 
 Layout Parse(const QString& pattern) {
     Layout layout;

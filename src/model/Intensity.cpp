@@ -53,14 +53,10 @@ double ThreeSlits(const Apparatus& a, double y) {
 
 double Intensity(const Apparatus& apparatus, double y) {
     switch (apparatus.SlitCount) {
-    case 1:
-        return OneSlit(apparatus, y);
-    case 2:
-        return TwoSlits(apparatus, y);
-    case 3:
-        return ThreeSlits(apparatus, y);
-    default:
-        return 0.0;
+    case 1: return OneSlit(apparatus, y);
+    case 2: return TwoSlits(apparatus, y);
+    case 3: return ThreeSlits(apparatus, y);
+    default: return 0.0;
     }
 }
 

@@ -5,7 +5,7 @@ namespace fenwa::model {
 // Where photons get their chance from. The program uses a seeded generator;
 // tests substitute a fixed seed or a scripted sequence.
 class RandomSource {
-  public:
+public:
     virtual ~RandomSource() = default;
     // Restarts the sequence from a seed (the program passes the time of day).
     virtual void Randomize(float seed) = 0;

@@ -10,7 +10,7 @@ namespace fenwa::model {
 // reduced to 24-bit single-precision values. Until Randomize is called it
 // runs from the generator's standard default seed.
 class StandardRandom final : public RandomSource {
-  public:
+public:
     // Every distinct float seed (the program passes seconds since midnight)
     // starts a different sequence; the same seed repeats one.
     void Randomize(float seed) override;
@@ -18,7 +18,7 @@ class StandardRandom final : public RandomSource {
     // value exactly representable as a float.
     float RandomNext() override;
 
-  private:
+private:
     std::mt19937 engine_;
 };
 

@@ -45,7 +45,8 @@ void DrawHistogram(const RunRecord& record, const model::Apparatus& apparatus,
     histogram.SetBackColor(screenBackColor);
     histogram.Cls();
     const double hs = static_cast<float>(histogram.ScaleWidth()) / 1.2; // pixels per unit intensity
-    const double vs = static_cast<float>(histogram.ScaleHeight()) / (yMax + yMax); // pixels per metre
+    const double vs =
+        static_cast<float>(histogram.ScaleHeight()) / (yMax + yMax); // pixels per metre
 
     // The curve: one point in the panel's own colour, then a polyline.
     const std::vector<QPoint> curve = CurvePoints(apparatus, hs, vs);

@@ -25,8 +25,7 @@ constexpr double SuspendedPoll = 0.05; // seconds
 } // namespace
 
 PhotonRun::PhotonRun(const model::Apparatus& apparatus, model::RandomSource& random,
-                     display::PictureBox& screen, display::PictureBox& histogram,
-                     QObject* parent)
+                     display::PictureBox& screen, display::PictureBox& histogram, QObject* parent)
     : QObject(parent), apparatus_(apparatus), random_(random), screen_(screen),
       histogram_(histogram) {
     timer_.setSingleShot(true);

@@ -8,10 +8,10 @@ namespace fenwa::run {
 // What the last (or the current) photon run leaves behind: where each photon
 // landed on the screen panel, and how many heights fell into each bin.
 struct RunRecord {
-    bool DotsDrawn = false;  // the dots may be redrawn
-    bool HistoReady = false; // the run has ended; the histogram may be drawn
-    std::int32_t Count = 0;  // N, the photons this run emits
-    std::int32_t Stored = 0; // photons emitted so far; DotX/DotY hold 1 to Stored
+    bool DotsDrawn = false;         // the dots may be redrawn
+    bool HistoReady = false;        // the run has ended; the histogram may be drawn
+    std::int32_t Count = 0;         // N, the photons this run emits
+    std::int32_t Stored = 0;        // photons emitted so far; DotX/DotY hold 1 to Stored
     std::vector<std::int32_t> DotX; // indices 0 to N; entry 0 is unused
     std::vector<std::int32_t> DotY;
     std::vector<std::int32_t> BinCounts; // indices 0 to 101; heights fill 0 to 100

@@ -23,7 +23,16 @@ const FontSpec WindowFont{FontNames::Meiryo, 12};
 
 // A small window with one control of each kind, in an order unlike the tab order.
 const std::array<ControlSpec, 5> Table{{
-    {"lbl", -1, ControlKind::Label, 150, 150, 600, 300, 3, QStringLiteral("x"), {},
+    {"lbl",
+     -1,
+     ControlKind::Label,
+     150,
+     150,
+     600,
+     300,
+     3,
+     QStringLiteral("x"),
+     {},
      LabelStyle::AutoSize},
     {"txt", -1, ControlKind::TextBox, 150, 600, 900, 420, 0, QStringLiteral("100"), {}},
     {"bar", -1, ControlKind::HScrollBar, 150, 1200, 1800, 300, 1, QString(), {}},
@@ -46,7 +55,9 @@ class ControlsTest : public QObject {
     FakeEnvironment fake;
     std::unique_ptr<ScopedEnvironment> scope;
     std::unique_ptr<Form> form;
-    template <class T> T* Get(const char* name) { return form->findChild<T*>(QString::fromUtf8(name)); }
+    template <class T> T* Get(const char* name) {
+        return form->findChild<T*>(QString::fromUtf8(name));
+    }
 
 private slots:
     void init() {
@@ -119,10 +130,14 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("beeps");
-        QTest::newRow("digits pass") << "25" << "10025" << 0;
-        QTest::newRow("letter") << "a" << "100" << 1;
-        QTest::newRow("minus, point and space") << "-. " << "100" << 3;
-        QTest::newRow("full-width digit") << "１" << "100" << 1;
+        QTest::newRow("digits pass") << "25"
+                                     << "10025" << 0;
+        QTest::newRow("letter") << "a"
+                                << "100" << 1;
+        QTest::newRow("minus, point and space") << "-. "
+                                                << "100" << 3;
+        QTest::newRow("full-width digit") << "１"
+                                          << "100" << 1;
     }
     void keyPressFilterSwallowsWithBeep() {
         QFETCH(QString, typed);

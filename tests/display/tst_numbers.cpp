@@ -41,13 +41,20 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("str");
         QTest::addColumn<QString>("numToStr");
-        QTest::newRow("a count") << 100.0 << " 100" << "100";
-        QTest::newRow("the largest count") << 10000.0 << " 10000" << "10000";
-        QTest::newRow("zero") << 0.0 << " 0" << "0";
-        QTest::newRow("negative") << -2000.0 << "-2000" << "-2000";
-        QTest::newRow("a fraction drops its leading zero") << 0.5 << " .5" << ".5";
-        QTest::newRow("a negative fraction") << -0.25 << "-.25" << "-.25";
-        QTest::newRow("mixed") << 12.75 << " 12.75" << "12.75";
+        QTest::newRow("a count") << 100.0 << " 100"
+                                 << "100";
+        QTest::newRow("the largest count") << 10000.0 << " 10000"
+                                           << "10000";
+        QTest::newRow("zero") << 0.0 << " 0"
+                              << "0";
+        QTest::newRow("negative") << -2000.0 << "-2000"
+                                  << "-2000";
+        QTest::newRow("a fraction drops its leading zero") << 0.5 << " .5"
+                                                           << ".5";
+        QTest::newRow("a negative fraction") << -0.25 << "-.25"
+                                             << "-.25";
+        QTest::newRow("mixed") << 12.75 << " 12.75"
+                               << "12.75";
     }
     void numbersAsText() {
         QFETCH(double, value);

@@ -133,7 +133,8 @@ private slots:
         const QImage image = surface().Image();
         bool white = false;
         for (int x = 0; x < 40 && !white; ++x)
-            for (int y = 0; y < 40 && !white; ++y) white = image.pixelColor(x, y) == Qt::white;
+            for (int y = 0; y < 40 && !white; ++y)
+                white = image.pixelColor(x, y) == Qt::white;
         QVERIFY(white);
     }
 

@@ -23,15 +23,9 @@ using Pieces = QList<Piece>;
 const QString Comma = QString(QChar(0xFF0C));
 const QString Mu = QString(QChar(0x03BC));
 
-Piece InMeiryo(const QString& text) {
-    return {text, FontNames::Meiryo, 12.0};
-}
-Piece CourierMinus() {
-    return {QStringLiteral("-"), FontNames::CourierNew, 12.0 * 1.2};
-}
-Piece LoweredComma() {
-    return {Comma, FontNames::MsGothic, 12.0, true};
-}
+Piece InMeiryo(const QString& text) { return {text, FontNames::Meiryo, 12.0}; }
+Piece CourierMinus() { return {QStringLiteral("-"), FontNames::CourierNew, 12.0 * 1.2}; }
+Piece LoweredComma() { return {Comma, FontNames::MsGothic, 12.0, true}; }
 
 using Procedure = std::function<void(Surface&, float&, float, const QString&)>;
 

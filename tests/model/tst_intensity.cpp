@@ -43,7 +43,7 @@ double SumOfWaves(const Apparatus& a, std::initializer_list<long double> slits, 
 class TestIntensity : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void valuesOfTheDefaultApparatus_data();
     void valuesOfTheDefaultApparatus();
     void evenInHeight_data();
@@ -154,9 +154,7 @@ void TestIntensity::otherSlitCountsGiveNoLight() {
         QCOMPARE(Intensity(apparatus, f * apparatus.YMax), 0.0);
 }
 
-void TestIntensity::staysBetweenZeroAndOne_data() {
-    evenInHeight_data();
-}
+void TestIntensity::staysBetweenZeroAndOne_data() { evenInHeight_data(); }
 
 void TestIntensity::staysBetweenZeroAndOne() {
     QFETCH(int, slits);

@@ -28,7 +28,7 @@ std::vector<float> SequenceFrom(float seed, int count) {
 class TestStandardRandom : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void differentTimesOfDayDiffer_data();
     void differentTimesOfDayDiffer();
     void sameSeedRepeats();

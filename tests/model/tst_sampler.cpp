@@ -41,7 +41,7 @@ float DrawWhereChanceRoundsDownBelowOne() {
 // Replays a script and switches the apparatus to one slit after the first
 // try, so that a try with no light at all can be followed by one that ends.
 class SwitchingRandom : public ScriptedRandom {
-  public:
+public:
     SwitchingRandom(QList<float> values, Apparatus& apparatus)
         : ScriptedRandom(std::move(values)), apparatus_(apparatus) {}
     float RandomNext() override {
@@ -50,7 +50,7 @@ class SwitchingRandom : public ScriptedRandom {
         return value;
     }
 
-  private:
+private:
     Apparatus& apparatus_;
 };
 
@@ -59,7 +59,7 @@ class SwitchingRandom : public ScriptedRandom {
 class TestSampler : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void tries_data();
     void tries();
     void noLightIsNeverAccepted();

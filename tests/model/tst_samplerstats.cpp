@@ -30,7 +30,7 @@ Apparatus DefaultApparatus(int slitCount) {
 
 // The program's generator, counting its draws.
 class CountingRandom : public fenwa::model::RandomSource {
-  public:
+public:
     void Randomize(float seed) override { inner_.Randomize(seed); }
     float RandomNext() override {
         ++draws_;
@@ -38,7 +38,7 @@ class CountingRandom : public fenwa::model::RandomSource {
     }
     std::int64_t Draws() const { return draws_; }
 
-  private:
+private:
     fenwa::model::StandardRandom inner_;
     std::int64_t draws_ = 0;
 };
@@ -64,9 +64,7 @@ enum Model {
 double Chance(Model model, Apparatus a, double y) {
     double chance = 0;
     switch (model) {
-    case Exact:
-        chance = Intensity(a, y);
-        break;
+    case Exact: chance = Intensity(a, y); break;
     case AsOneSlit:
     case AsTwoSlits:
     case AsThreeSlits:
@@ -78,9 +76,7 @@ double Chance(Model model, Apparatus a, double y) {
         chance = a.SlitCount == 1 ? (phase == 0 ? 1 : std::sin(phase) / phase) : std::cos(phase);
         break;
     }
-    case AcceptAboveChance:
-        chance = 1 - Intensity(a, y);
-        break;
+    case AcceptAboveChance: chance = 1 - Intensity(a, y); break;
     case PiForTwoPi:
         a.TwoPi = a.Pi;
         chance = Intensity(a, y);
@@ -117,14 +113,14 @@ std::vector<double> Expected(Model model, const Apparatus& a) {
 class TestSamplerStatistics : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase();
     void histogramAgainstModel_data();
     void histogramAgainstModel();
     void meanTriesPerPhoton_data();
     void meanTriesPerPhoton();
 
-  private:
+private:
     std::array<Run, 4> runs_; // by slit count
 };
 

@@ -85,15 +85,16 @@ private slots:
     void barsLieOnTheCurveScaleInTheirColours() {
         // Two slits, 1000 photons, 20 in every bin: each bar estimates intensity 1.
         run::DrawHistogram(Finished(1000, 20), Default(2), surface(), GreyBlue);
-        const int length = 152; // round(20 * 0.05 * 182 / 1.2)
-        QCOMPARE(surface().Point(0, 0), Cyan);             // bar 0 starts at the top edge
-        QCOMPARE(surface().Point(length, 2), Cyan);        // its right end
+        const int length = 152;                     // round(20 * 0.05 * 182 / 1.2)
+        QCOMPARE(surface().Point(0, 0), Cyan);      // bar 0 starts at the top edge
+        QCOMPARE(surface().Point(length, 2), Cyan); // its right end
         QCOMPARE(surface().Point(length + 1, 2), GreyBlue);
-        QCOMPARE(surface().Point(0, 395), Cyan);           // bar 99 reaches the bottom edge
-        QCOMPARE(surface().Point(60, 6), GreyBlue);        // outlines: the background shows
+        QCOMPARE(surface().Point(0, 395), Cyan);    // bar 99 reaches the bottom edge
+        QCOMPARE(surface().Point(60, 6), GreyBlue); // outlines: the background shows
         bool green = false;
         for (int y = 0; y < 396 && !green; ++y)
-            for (int x = 1; x < length && !green; ++x) green = surface().Point(x, y) == Green;
+            for (int x = 1; x < length && !green; ++x)
+                green = surface().Point(x, y) == Green;
         QVERIFY(green); // the curve stays visible between the outlines
     }
 
@@ -105,7 +106,8 @@ private slots:
     void everyRepaintDrawsTheSamePicture() {
         const auto record = Finished(2000, 17);
         const auto apparatus = Default(3);
-        surface().SetPaintHandler([&] { run::DrawHistogram(record, apparatus, surface(), GreyBlue); });
+        surface().SetPaintHandler(
+            [&] { run::DrawHistogram(record, apparatus, surface(), GreyBlue); });
         const QImage first = panel->grab().toImage();
         surface().Refresh();
         QCOMPARE(panel->grab().toImage(), first);

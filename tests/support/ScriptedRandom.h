@@ -15,7 +15,7 @@ namespace fenwa::test {
 // seed; running past the end of the list throws, so a test that consumes
 // more draws than it planned fails instead of hanging.
 class ScriptedRandom : public model::RandomSource {
-  public:
+public:
     explicit ScriptedRandom(QList<float> values) : values_(std::move(values)) {}
 
     void Randomize(float seed) override { seeds_.append(seed); }
@@ -31,7 +31,7 @@ class ScriptedRandom : public model::RandomSource {
     // Every seed passed to Randomize, in order.
     const QList<float>& Seeds() const { return seeds_; }
 
-  private:
+private:
     QList<float> values_;
     QList<float> seeds_;
     std::size_t draws_ = 0;

@@ -25,14 +25,20 @@ public:
 
 // The texts with their telling characters spelled as code points: the
 // ideographic space, full-width digits and hyphens, the guillemets.
-const QString Head = QString::fromUtf16(u"\u300A \u5F31\u3044\u5149\u306B\u3088\u308B\u30D5\u30A7\u30F3\u30EF\u306E\u5B9F\u9A13 \u300B\uFF0D\uFF0D ");
-const QString Tail = QString::fromUtf16(u"\u500B\u306E\u30B9\u30EA\u30C3\u30C8\u306B\u3088\u308B\u56DE\u6298 ");
-const QString OneSlit = QString::fromUtf16(u" \u5358\u30B9\u30EA\u30C3\u30C8\u306B\u3088\u308B\u5149\u306E\u56DE\u6298 ");
-const QString CaptionTail = QString::fromUtf16(u"\u30B9\u30EA\u30C3\u30C8\u306B\u3088\u308B\u5149\u306E\u56DE\u6298");
+const QString Head = QString::fromUtf16(
+    u"\u300A \u5F31\u3044\u5149\u306B\u3088\u308B\u30D5\u30A7\u30F3\u30EF\u306E\u5B9F\u9A13 "
+    u"\u300B\uFF0D\uFF0D ");
+const QString Tail =
+    QString::fromUtf16(u"\u500B\u306E\u30B9\u30EA\u30C3\u30C8\u306B\u3088\u308B\u56DE\u6298 ");
+const QString OneSlit = QString::fromUtf16(
+    u" \u5358\u30B9\u30EA\u30C3\u30C8\u306B\u3088\u308B\u5149\u306E\u56DE\u6298 ");
+const QString CaptionTail =
+    QString::fromUtf16(u"\u30B9\u30EA\u30C3\u30C8\u306B\u3088\u308B\u5149\u306E\u56DE\u6298");
 
 QString WindowCaption(int slits) {
-    const QString kind = slits == 1 ? QString::fromUtf16(u"\u5358")
-                                    : QString(QChar(0xFF10 + slits)) + QString::fromUtf16(u"\u91CD");
+    const QString kind = slits == 1
+                             ? QString::fromUtf16(u"\u5358")
+                             : QString(QChar(0xFF10 + slits)) + QString::fromUtf16(u"\u91CD");
     return QString(QChar(0x3000)) + kind + CaptionTail;
 }
 
@@ -51,7 +57,9 @@ class MainWindowTest : public QObject {
     std::unique_ptr<frmFenwa> window;
 
     template <class T> T* Get(const QString& name) { return window->findChild<T*>(name); }
-    CommandButton* Slit(int i) { return Get<CommandButton>(QStringLiteral("cmdSlitNo(%1)").arg(i)); }
+    CommandButton* Slit(int i) {
+        return Get<CommandButton>(QStringLiteral("cmdSlitNo(%1)").arg(i));
+    }
 
 private slots:
     void initTestCase() { InstallFontSubstitutions(); }
@@ -77,7 +85,8 @@ private slots:
                  QString::fromUtf16(u"\u30D5\u30A9\u30C8\u30F3\u306E\u500B\u6570\u3092\u6307\u5B9A"
                                     u"\u3057\u3066\uFF0C\u3053\u3053\u3092\u30AF\u30EA\u30C3\u30AF"
                                     u"\u3057\u3066\u304F\u3060\u3055\u3044\u3002"));
-        QCOMPARE(Get<CommandButton>("cmdHelp")->text(), QStringLiteral("フォトン数 指定方法の説明"));
+        QCOMPARE(Get<CommandButton>("cmdHelp")->text(),
+                 QStringLiteral("フォトン数 指定方法の説明"));
         QCOMPARE(Get<CommandButton>("cmdEnd")->text(), QStringLiteral("終了"));
         QCOMPARE(Get<Label>("Label2")->Caption(), QString::fromUtf16(u"p. 13\uFF5E15"));
         QCOMPARE(Slit(1)->text(), QString::fromUtf16(u"\u5358\u30B9\u30EA\u30C3\u30C8"));
@@ -91,7 +100,8 @@ private slots:
         QCOMPARE(box->SelStart(), 3);
         QCOMPARE(QApplication::focusWidget(), box);
         auto* bar = Get<HScrollBar>("hsbN");
-        QCOMPARE(std::tuple(bar->Min(), bar->Max(), bar->SmallChange(), bar->LargeChange(), bar->Value()),
+        QCOMPARE(std::tuple(bar->Min(), bar->Max(), bar->SmallChange(), bar->LargeChange(),
+                            bar->Value()),
                  std::tuple(100, 10000, 10, 100, 100));
 
         const auto& apparatus = window->apparatus();
@@ -116,7 +126,8 @@ private slots:
 
     void coloursAfterLoad() {
         QCOMPARE(window->BackColor(), 0xF0F0F0u);
-        for (const char* name : {"lblA", "Label1", "Label2", "lblMSG", "lblPhotonN(0)", "lblPhotonN(2)"})
+        for (const char* name :
+             {"lblA", "Label1", "Label2", "lblMSG", "lblPhotonN(0)", "lblPhotonN(2)"})
             QCOMPARE(Get<Label>(QString::fromLatin1(name))->BackColor(), 0xF0F0F0u);
         QCOMPARE(Get<Label>("GetSrc")->BackColor(), 0xF8F8F8u);
         for (const char* name : {"cmdHelp", "cmdEnd", "cmdSlitNo(1)", "cmdSlitNo(3)"})
@@ -144,7 +155,8 @@ private slots:
         QStringList order;
         QWidget* at = Get<TextBox>("txtN");
         for (int i = 0; i < 7; ++i, at = at->nextInFocusChain()) {
-            while (!(at->focusPolicy() & Qt::TabFocus)) at = at->nextInFocusChain();
+            while (!(at->focusPolicy() & Qt::TabFocus))
+                at = at->nextInFocusChain();
             order << at->objectName();
         }
         QCOMPARE(order, QStringList({"txtN", "hsbN", "cmdEnd", "cmdHelp", "cmdSlitNo(1)",
@@ -161,7 +173,8 @@ private slots:
     }
     void slitButtonsRetitleAndMark() {
         QFETCH(QList<int>, presses);
-        for (int press : presses) QTest::mouseClick(Slit(press), Qt::LeftButton);
+        for (int press : presses)
+            QTest::mouseClick(Slit(press), Qt::LeftButton);
         const int slits = presses.last();
         QCOMPARE(window->apparatus().SlitCount, std::int16_t(slits));
         QCOMPARE(window->Caption(), WindowCaption(slits));

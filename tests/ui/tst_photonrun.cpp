@@ -40,7 +40,8 @@ class PhotonRunTest : public QObject {
         run().Tick();
     }
     void RunToEnd() {
-        for (int guard = 0; run().Active() && guard < 100000; ++guard) Advance(0.01);
+        for (int guard = 0; run().Active() && guard < 100000; ++guard)
+            Advance(0.01);
     }
     void Type(const QString& text) {
         box()->setText(text);
@@ -114,11 +115,16 @@ private slots:
     void refusedCountsStartNothing_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("after");
-        QTest::newRow("one above the most") << "10001" << "10000";
-        QTest::newRow("far above") << "99999999999" << "99999999999";
-        QTest::newRow("below the fewest") << "99" << "99";
-        QTest::newRow("zero") << "0" << "0";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("one above the most") << "10001"
+                                            << "10000";
+        QTest::newRow("far above") << "99999999999"
+                                   << "99999999999";
+        QTest::newRow("below the fewest") << "99"
+                                          << "99";
+        QTest::newRow("zero") << "0"
+                              << "0";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void refusedCountsStartNothing() {
         QFETCH(QString, text);
@@ -160,12 +166,15 @@ private slots:
         Type("150");
         QTest::keyClick(box(), Qt::Key_Return);
         const QImage blank = Panel("Histo");
-        while (record().Stored < 99) Advance(0.001);
+        while (record().Stored < 99)
+            Advance(0.001);
         QCOMPARE(Panel("Histo"), blank);
-        while (record().Stored < 100) Advance(0.001);
+        while (record().Stored < 100)
+            Advance(0.001);
         const QImage hundred = Panel("Histo");
         QVERIFY(hundred != blank);
-        while (record().Stored < 150) Advance(0.001);
+        while (record().Stored < 150)
+            Advance(0.001);
         QCOMPARE(Panel("Histo"), hundred); // 150 is never printed
     }
 

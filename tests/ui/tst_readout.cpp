@@ -33,21 +33,15 @@ using Pieces = QList<Piece>;
 const QString Meiryo = FontNames::Meiryo;
 const QString Courier = FontNames::CourierNew;
 
-Piece LabelPiece(const char16_t* text) {
-    return {QString::fromUtf16(text), Meiryo, From::Label};
-}
+Piece LabelPiece(const char16_t* text) { return {QString::fromUtf16(text), Meiryo, From::Label}; }
 Piece Next(const char16_t* text, float gap = 0) {
     return {QString::fromUtf16(text), Meiryo, From::After, gap};
 }
-Piece Value(const char* text) {
-    return {QString::fromLatin1(text), Meiryo, From::Value};
-}
+Piece Value(const char* text) { return {QString::fromLatin1(text), Meiryo, From::Value}; }
 Piece Mono(const char* letter, float gap = 0) {
     return {QString::fromLatin1(letter), Courier, From::After, gap};
 }
-Piece Mu(float gap) {
-    return {QString(QChar(0x03BC)), FontNames::Symbol, From::After, gap, true};
-}
+Piece Mu(float gap) { return {QString(QChar(0x03BC)), FontNames::Symbol, From::After, gap, true}; }
 
 // The four rows of the default apparatus, with the row 2 word given.
 QList<Pieces> DefaultRows(const char16_t* widthOrSpacing) {
@@ -87,15 +81,9 @@ void CheckReadout(const QList<PrintedText>& printed, const QList<Pieces>& rows,
             QVERIFY2(i < printed.size(), qPrintable(QStringLiteral("missing ") + piece.text));
             const PrintedText& got = printed[i++];
             switch (piece.from) {
-            case From::Label:
-                x = 20;
-                break;
-            case From::Value:
-                x = 260 * fw;
-                break;
-            case From::After:
-                x += piece.gap * fw;
-                break;
+            case From::Label: x = 20; break;
+            case From::Value: x = 260 * fw; break;
+            case From::After: x += piece.gap * fw; break;
             }
             const float y = piece.raised ? float(double(rowY[row]) - 0.9 * double(fh)) : rowY[row];
             QCOMPARE(got.text, piece.text);

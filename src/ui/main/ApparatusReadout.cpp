@@ -64,8 +64,6 @@ void PrintReadout(display::Surface& surface, const model::Apparatus& apparatus) 
     PrintMono(surface, x, y, QStringLiteral("m"));
 }
 
-void frmFenwa::Form_Paint() {
-    PrintReadout(surface(), apparatus_);
-}
+void frmFenwa::Form_Paint() { PrintReadout(surface(), apparatus_); }
 
 } // namespace fenwa::ui

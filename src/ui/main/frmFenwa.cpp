@@ -33,7 +33,8 @@ frmFenwa::frmFenwa(model::RandomSource& random) : random_(random) {
     Label1 = Find<display::Label>(QStringLiteral("Label1"));
     txtN = Find<display::TextBox>(QStringLiteral("txtN"));
     hsbN = Find<display::HScrollBar>(QStringLiteral("hsbN"));
-    for (int i = 0; i < 3; ++i) lblPhotonN[i] = Find<display::Label>(ControlName("lblPhotonN", i));
+    for (int i = 0; i < 3; ++i)
+        lblPhotonN[i] = Find<display::Label>(ControlName("lblPhotonN", i));
     for (int i = 1; i <= 3; ++i)
         cmdSlitNo[i] = Find<display::CommandButton>(ControlName("cmdSlitNo", i));
     cmdEnd = Find<display::CommandButton>(QStringLiteral("cmdEnd"));

@@ -85,8 +85,8 @@ private:
     model::Apparatus apparatus_; // SlitCount and the fixed apparatus
     std::int32_t PhotonCount = 0;
     bool Running = false;
-    run::PhotonRun* run_;  // the dots, the bins and the pacing of the last run
-    QString savedPrompt_;  // lblMSG's caption while a run has it cleared
+    run::PhotonRun* run_; // the dots, the bins and the pacing of the last run
+    QString savedPrompt_; // lblMSG's caption while a run has it cleared
     QString TitleHead;
     QString TitleTail;
 };
