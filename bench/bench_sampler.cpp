@@ -1,6 +1,7 @@
 // Photons per second of the sampler for each slit count, next to the cost of
 // the random draws it consumes: the floor that no rejection sampler drawing
 // from this generator can beat.
+#include "CountingRandom.h"
 #include "model/Apparatus.h"
 #include "model/Intensity.h"
 #include "model/PhotonSampler.h"
@@ -26,24 +27,10 @@ Apparatus DefaultApparatus(std::int64_t slitCount) {
     return apparatus;
 }
 
-class CountingRandom : public RandomSource {
-public:
-    void Randomize(float seed) override { inner_.Randomize(seed); }
-    float RandomNext() override {
-        ++draws_;
-        return inner_.RandomNext();
-    }
-    std::int64_t Draws() const { return draws_; }
-
-private:
-    StandardRandom inner_;
-    std::int64_t draws_ = 0;
-};
-
 // Draws per photon, counted on a separate untimed run.
 double DrawsPerPhoton(const Apparatus& apparatus) {
     constexpr int photons = 100000;
-    CountingRandom random;
+    fenwa::test::CountingRandom random;
     random.Randomize(Seed);
     for (int i = 0; i < photons; ++i)
         fenwa::model::SamplePhotonY(apparatus, random);

@@ -1,4 +1,5 @@
 #include "ChiSquare.h"
+#include "CountingRandom.h"
 #include "model/Apparatus.h"
 #include "model/Intensity.h"
 #include "model/PhotonSampler.h"
@@ -27,21 +28,6 @@ Apparatus DefaultApparatus(int slitCount) {
     apparatus.SlitCount = static_cast<std::int16_t>(slitCount);
     return apparatus;
 }
-
-// The program's generator, counting its draws.
-class CountingRandom : public fenwa::model::RandomSource {
-public:
-    void Randomize(float seed) override { inner_.Randomize(seed); }
-    float RandomNext() override {
-        ++draws_;
-        return inner_.RandomNext();
-    }
-    std::int64_t Draws() const { return draws_; }
-
-private:
-    fenwa::model::StandardRandom inner_;
-    std::int64_t draws_ = 0;
-};
 
 struct Run {
     std::vector<double> counts = std::vector<double>(Bins);
@@ -127,7 +113,7 @@ private:
 void TestSamplerStatistics::initTestCase() {
     for (int slits = 1; slits <= 3; ++slits) {
         const Apparatus apparatus = DefaultApparatus(slits);
-        CountingRandom random;
+        fenwa::test::CountingRandom random;
         random.Randomize(Seed);
         Run& run = runs_[static_cast<std::size_t>(slits)];
         const double width = 2 * apparatus.YMax / Bins;
