@@ -37,6 +37,7 @@ QWidget* Create(const ControlSpec& row, const FontSpec& fontSpec, Form& form) {
         label->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
         label->SetBorder(row.style & LabelStyle::Bordered);
         label->SetAutoSize(row.style & LabelStyle::AutoSize);
+        label->SetKeyboardClick(row.style & LabelStyle::Button);
         if (row.foreColor) label->SetForeColor(*row.foreColor);
         label->SetCaption(row.caption);
         return label;
@@ -80,6 +81,7 @@ void BuildControls(Form& form, const FontSpec& windowFont, std::span<const Contr
         const FontSpec& fontSpec = row.font.name.isEmpty() ? windowFont : row.font;
         QWidget* control = Create(row, fontSpec, form);
         control->setObjectName(ControlName(row.name, row.index));
+        if (!row.description.isEmpty()) control->setAccessibleName(row.description);
         if (row.kind != ControlKind::Label)
             control->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
         form.AddControl(control);

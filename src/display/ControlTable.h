@@ -26,6 +26,7 @@ enum : unsigned {
     Bordered = 2, // single-line border
     Centred = 4,  // caption centred
     WordWrap = 8, // caption wraps at the label's width
+    Button = 16,  // used as a button: Tab reaches it, Enter or Space clicks it
 };
 } // namespace LabelStyle
 
@@ -41,6 +42,9 @@ struct ControlSpec {
     FontSpec font; // an empty name means the window's font
     unsigned style = LabelStyle::Plain;
     std::optional<OleColor> foreColor = {}; // the platform's text colour when empty
+    // What assistive technology calls a control that has no caption to be
+    // named by; a control with a caption is named by it as it changes.
+    QString description = {};
 };
 
 // The object name of a control: "txtN", or "cmdSlitNo(2)" in an array.

@@ -44,6 +44,11 @@ void Form::SetCancelButton(CommandButton* button) {
     connect(escape, &QShortcut::activated, button, [button] { button->click(); });
 }
 
+void Form::CloseOnEscape() {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
 void Form::SetKeyPreview(bool on) { keyPreview_ = on; }
 
 void Form::AddControl(QWidget* control) {

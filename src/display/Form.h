@@ -39,6 +39,8 @@ public:
 
     // Esc anywhere in the window clicks this button.
     void SetCancelButton(CommandButton* button);
+    // Esc anywhere in the window closes it, for a window without a cancel button.
+    void CloseOnEscape();
     // With key preview, the window sees every key before the focused control.
     void SetKeyPreview(bool on);
     void SetKeyDown(KeyDownHandler handler) { keyDown_ = std::move(handler); }

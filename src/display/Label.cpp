@@ -1,6 +1,10 @@
 #include "Label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace fenwa::display {
 
@@ -44,6 +48,8 @@ void Label::SetBorder(bool on) {
     FitCaption();
 }
 
+void Label::SetKeyboardClick(bool on) { setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus); }
+
 void Label::FitCaption() {
     if (!autoSize_) return;
     const QSize text = fontMetrics().size(Qt::TextSingleLine, this->text());
@@ -67,6 +73,27 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
     if (click) emit Click();
+}
+
+void Label::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (focusPolicy() != Qt::NoFocus && event->modifiers() == Qt::NoModifier &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        emit Click();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = contentsRect();
+    focus.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 } // namespace fenwa::display

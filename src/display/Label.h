@@ -28,6 +28,9 @@ public:
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool on);
     void SetBorder(bool on);
+    // A label used as a button takes the focus by Tab and clicks on Enter or
+    // Space, so that what it does is in reach of the keyboard.
+    void SetKeyboardClick(bool on);
     // Moves the label; x in the parent's pixels.
     void SetLeft(int x) { move(x, y()); }
 
@@ -37,6 +40,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -38,6 +38,8 @@ frmFenwaHelp::frmFenwaHelp() {
 
     // The control with tab index 0 holds the focus when the window opens.
     txtN->setFocus(Qt::TabFocusReason);
+    // The window has no button to close it; Esc closes it from the keyboard.
+    CloseOnEscape();
     SetKeyPreview(true);
     SetKeyDown([this](int& keyCode, int shift) { Form_KeyDown(keyCode, shift); });
     surface().SetPaintHandler([this] { Form_Paint(); });
