@@ -9,6 +9,7 @@ packages=(
   libbenchmark-dev
   fonts-noto-cjk fonts-liberation2
   xdg-utils
+  dpkg-dev file appstream desktop-file-utils  # building and checking the package
 )
 
 missing=()

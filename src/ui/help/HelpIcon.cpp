@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
@@ -26,9 +27,12 @@ double Chance(int x, int y) {
     return double(h & 0xFFFF) / 65536.0;
 }
 
-// size: the side in pixels; period: the stripe spacing in pixels. Dots are
-// dense where the two-slit intensity is high and absent at its zeros.
-QImage Picture(int size, double period) {
+} // namespace
+
+QImage HelpIconPicture(int size) {
+    // Four stripe periods across, but never closer than five pixels, so that
+    // the stripes still show in the smallest picture.
+    const double period = std::max(size / 4.0, 5.0);
     QImage image(size, size, QImage::Format_RGB32);
     image.fill(Silver);
     const double centre = (size - 1) / 2.0;
@@ -49,12 +53,10 @@ QImage Picture(int size, double period) {
     return image;
 }
 
-} // namespace
-
 QIcon HelpIcon() {
     QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(Picture(32, 8.0)));
-    icon.addPixmap(QPixmap::fromImage(Picture(16, 5.0)));
+    icon.addPixmap(QPixmap::fromImage(HelpIconPicture(32)));
+    icon.addPixmap(QPixmap::fromImage(HelpIconPicture(16)));
     return icon;
 }
 

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a built tree into a temporary directory,
+# unpacks it there and checks what a desktop needs of it: the program, a valid
+# menu entry in Japanese, the icons, metainfo that AppStream accepts, and
+# dependencies on the packages the program really needs at run time.
+#
+# Usage: check_package.sh <build directory> <application id>
+set -euo pipefail
+build=$1
+id=$2
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log"; fail "cpack could not build the package"; }
+debs=("$work"/out/*.deb)
+[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "expected one package, found: ${debs[*]}"
+deb=${debs[0]}
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+share=$root/usr/share
+
+[[ -x $root/usr/bin/fenwa ]] || fail "no executable /usr/bin/fenwa"
+owners=$(dpkg-deb -c "$deb" | awk '{ print $2 }' | sort -u)
+[[ $owners == root/root ]] || fail "files not owned by root: $owners"
+
+# The menu entry starts the program with its icon, under Education, named in
+# Japanese.
+desktop=$share/applications/$id.desktop
+[[ -f $desktop ]] || fail "no menu entry $id.desktop"
+desktop-file-validate "$desktop" || fail "invalid menu entry"
+grep -qx "Exec=fenwa" "$desktop" || fail "menu entry does not start fenwa"
+grep -qx "Icon=$id" "$desktop" || fail "menu entry does not name the icon $id"
+grep -Eq "^Categories=(.*;)?Education;" "$desktop" || fail "menu entry not under Education"
+for key in Name Comment; do
+  grep -Pq "^$key=.*[\x{3040}-\x{30FF}\x{4E00}-\x{9FFF}]" "$desktop" || fail "$key is not Japanese"
+done
+
+# The icons, at the sizes desktops look for, and scalable.
+icons=$share/icons/hicolor
+for size in 16 32 48 64 128 256; do
+  png=$icons/${size}x${size}/apps/$id.png
+  [[ -f $png ]] || fail "no ${size}x${size} icon"
+  file -b "$png" | grep -q "^PNG image data, $size x $size," || fail "$png: $(file -b "$png")"
+done
+svg=$icons/scalable/apps/$id.svg
+grep -q "<svg " "$svg" || fail "no scalable icon"
+
+# Metainfo for software centres, tied to the menu entry.
+metainfo=$share/metainfo/$id.metainfo.xml
+[[ -f $metainfo ]] || fail "no metainfo $id.metainfo.xml"
+appstreamcli validate --no-net "$metainfo" || fail "AppStream rejects the metainfo"
+grep -q "<id>$id</id>" "$metainfo" || fail "metainfo has another id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+  fail "metainfo does not name the menu entry"
+
+# Dependencies: the C and C++ runtime and the Qt libraries the program links,
+# the platform plugins Qt loads, the fonts it draws with; each one a package
+# that exists.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+names=$(tr ',|' '\n\n' <<<"$depends" | awk '{ print $1 }' | sed 's/:any$//' | sort -u)
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins \
+  fonts-noto-cjk fonts-liberation2; do
+  grep -Fqx "$package" <<<"$names" || fail "no dependency on $package"
+done
+for package in $names; do
+  dpkg-query -W "$package" >/dev/null 2>&1 || fail "dependency $package is not a package here"
+done
+echo "package $(basename "$deb") is complete"
