@@ -43,6 +43,7 @@ void PhotonRun::Start(std::int32_t photons) {
     screen.Cls();
     screen.SetBackColor(dspCommon::GreyBlue);
     start_ = Env().MonotonicSeconds();
+    lastLook_ = start_;
     period_ = 1.0 / (photons * 0.05 + 100);
     record_ = RunRecord();
     record_.Count = photons;
@@ -66,6 +67,14 @@ void PhotonRun::Stop() {
 void PhotonRun::Tick() {
     if (!active_) return;
     const double now = Env().MonotonicSeconds();
+    // A clock that steps back (a broken platform clock, a test's fake) would
+    // hold the run for as long as the step; the schedule steps back with it
+    // instead, as if no time had passed.
+    if (now < lastLook_) {
+        start_ -= lastLook_ - now;
+        if (suspendedAt_) *suspendedAt_ -= lastLook_ - now;
+    }
+    lastLook_ = now;
     // A modal window (the help window) holds the run; it resumes at its own
     // pace afterwards instead of catching up in a burst.
     if (QApplication::activeModalWidget()) {
@@ -91,8 +100,10 @@ void PhotonRun::Tick() {
 }
 
 void PhotonRun::WakeIn(double seconds) {
-    // A timer that fires a little early only costs one more look.
-    timer_.start(std::max(1, int(std::ceil(seconds * 1000.0))));
+    // A timer that fires a little early only costs one more look. The bound
+    // keeps the milliseconds within an int whatever the clock says.
+    const double bounded = seconds < MaximumTick ? seconds : MaximumTick;
+    timer_.start(std::max(1, int(std::ceil(bounded * 1000.0))));
 }
 
 void PhotonRun::EmitPhoton() {

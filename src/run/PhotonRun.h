@@ -48,6 +48,8 @@ public:
     // Ticks no closer together than this, so that a fast run wakes the
     // program about a hundred times a second instead of once per photon.
     static constexpr double MinimumTick = 0.008; // seconds
+    // No sleep is longer than this, whatever the clock says.
+    static constexpr double MaximumTick = 1.0; // seconds
 
 signals:
     // After the last photon, with the histogram drawn.
@@ -66,9 +68,10 @@ private:
     RunRecord record_;
     QTimer timer_;
     bool active_ = false;
-    double start_ = 0.0;  // T0 on the monotonic clock [s]
-    double period_ = 0.0; // P [s]
-    float width_ = 0.0f;  // the screen panel's size, fixed for the run
+    double start_ = 0.0;    // T0 on the monotonic clock [s]
+    double lastLook_ = 0.0; // the clock at the last tick [s]
+    double period_ = 0.0;   // P [s]
+    float width_ = 0.0f;    // the screen panel's size, fixed for the run
     float height_ = 0.0f;
     std::optional<double> suspendedAt_; // while a modal window holds the program
 };

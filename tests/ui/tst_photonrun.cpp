@@ -281,6 +281,32 @@ private slots:
         QVERIFY(record().Stored - held <= 3);
     }
 
+    // A step back is lost time, not time to wait for again; a step forward
+    // catches up at most the photons left, at once.
+    void clockJumpsNeitherHoldNorFloodTheRun_data() {
+        QTest::addColumn<double>("jump");
+        QTest::newRow("back a second") << -1.0;
+        QTest::newRow("back a day") << -86400.0;
+        QTest::newRow("back beyond any timer") << -1e9;
+        QTest::newRow("forward beyond any timer") << 1e9;
+    }
+    void clockJumpsNeitherHoldNorFloodTheRun() {
+        QFETCH(double, jump);
+        Type("2000"); // 200 photons a second
+        QTest::keyClick(box(), Qt::Key_Return);
+        Advance(0.5);
+        const std::int32_t before = record().Stored;
+        Advance(jump);
+        Advance(0.1);
+        if (jump > 0) {
+            QCOMPARE(record().Stored, 2000);
+            QVERIFY(!run().Active());
+        } else {
+            QVERIFY2(record().Stored - before >= 15 && record().Stored - before <= 25,
+                     qPrintable(QString::number(record().Stored - before)));
+        }
+    }
+
     void closingTheWindowStopsTheRun() {
         Type("2000");
         QTest::keyClick(box(), Qt::Key_Return);
