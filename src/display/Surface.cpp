@@ -21,8 +21,14 @@ const QImage& MeasuringDevice() {
 QPen LinePen(OleColor colour) {
     QPen pen(ToQColor(colour));
     pen.setWidthF(1.0);
+    pen.setJoinStyle(Qt::MiterJoin); // a box's corners are square, not cut
     return pen;
 }
+
+// Lines run through the centres of the pixels they join, so that a line one
+// pixel wide covers whole pixels: on a high-density screen each one's full
+// block of device pixels, not half of it and half of its neighbour's.
+QPointF Centre(const QPointF& pixel) { return pixel + QPointF(0.5, 0.5); }
 
 } // namespace
 
@@ -181,7 +187,7 @@ void Surface::LineTo(double x, double y, OleColor colour) {
     const QPointF to = ToPixels(x, y);
     QPainter painter(&image_);
     painter.setPen(LinePen(colour));
-    painter.drawLine(from, to);
+    painter.drawLine(Centre(from), Centre(to));
     Touched(QRectF(from, to).normalized());
 }
 
@@ -192,7 +198,7 @@ void Surface::Box(double x, double y, double dx, double dy, OleColor colour) {
     const QRectF box = QRectF(ToPixels(x, y), ToPixels(x + dx, y + dy)).normalized();
     QPainter painter(&image_);
     painter.setPen(LinePen(colour));
-    painter.drawRect(box);
+    painter.drawRect(box.translated(0.5, 0.5));
     Touched(box);
 }
 

@@ -7,6 +7,7 @@ using fenwa::display::OleColor;
 using fenwa::display::PictureBox;
 using fenwa::display::RGB;
 using fenwa::display::Surface;
+using fenwa::display::ToQColor;
 
 namespace {
 constexpr OleColor Red = RGB(255, 0, 0);
@@ -20,6 +21,10 @@ class SurfaceTest : public QObject {
     // A panel whose drawing area is 100 x 50 pixels.
     std::unique_ptr<PictureBox> panel;
     Surface& surface() { return panel->surface(); }
+    // The device pixels of one pixel of the area: one, or a block of them on
+    // a high-density screen.
+    int Ratio() { return int(surface().Image().devicePixelRatio()); }
+    QColor PixelAt(int x, int y) { return surface().Image().pixelColor(x * Ratio(), y * Ratio()); }
 
 private slots:
     void init() {
@@ -80,6 +85,67 @@ private slots:
         QCOMPARE(surface().Point(10, 36), Grey);
     }
 
+    // Every device pixel of the image is drawn as the area pixel it lies in
+    // is: a box's outline and lines covers whole pixels, never half of one and
+    // half of its neighbour, and a box has square corners.
+    void shapesCoverWholePixelsAtAnyRatio() {
+        QCOMPARE(surface().Image().size(), QSize(100, 50) * Ratio());
+        surface().Box(0, 0, 20, 10, Red); // on the area's edges
+        surface().Box(30, 5, 7, 9, Red);
+        surface().PSet(50, 20, Red);
+        surface().LineTo(50, 40, Red); // down from the dot
+        surface().LineTo(90, 40, Red); // and across
+        const auto onShape = [](int x, int y) {
+            const auto box = [&](int left, int top, int right, int bottom) {
+                const bool across = left <= x && x <= right, down = top <= y && y <= bottom;
+                return (across && (y == top || y == bottom)) || (down && (x == left || x == right));
+            };
+            return box(0, 0, 20, 10) || box(30, 5, 37, 14) || (x == 50 && 20 <= y && y <= 40) ||
+                   (y == 40 && 50 <= x && x <= 90);
+        };
+        const QImage image = surface().Image();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor expected = ToQColor(onShape(x / Ratio(), y / Ratio()) ? Red : Grey);
+                QVERIFY2(image.pixelColor(x, y) == expected,
+                         qPrintable(QStringLiteral("device pixel %1, %2").arg(x).arg(y)));
+            }
+    }
+
+    // Text is drawn at the device's resolution, not enlarged from a coarser
+    // image: some glyph edge falls inside a block of device pixels.
+    void textIsSharpOnAHighDensityScreen() {
+        if (Ratio() == 1) QSKIP("needs a device pixel ratio above 1");
+        surface().SetFontName(QStringLiteral("Arial"));
+        surface().SetFontSize(12);
+        surface().SetForeColor(RGB(255, 255, 255));
+        surface().Print(QStringLiteral("fenwa 633"));
+        const QImage image = surface().Image();
+        bool finer = false;
+        for (int y = 0; y + 1 < image.height() && !finer; y += 2)
+            for (int x = 0; x + 1 < image.width() && !finer; x += 2)
+                finer = image.pixel(x, y) != image.pixel(x + 1, y) ||
+                        image.pixel(x, y) != image.pixel(x, y + 1);
+        QVERIFY(finer);
+    }
+
+    // The sunken frame fills its two pixels all round on any screen, so no
+    // device pixel of the panel is left undrawn.
+    void frameFillsItsBorder() {
+        const QImage grab = panel->grab().toImage();
+        const int ratio = int(grab.devicePixelRatio());
+        const auto colour = [&](QPalette::ColorRole role) {
+            return panel->palette().color(role).rgb();
+        };
+        const int x = 10 * ratio, bottom = grab.height() - 1;
+        for (int y = 0; y < ratio; ++y) {
+            QCOMPARE(grab.pixel(x, y), colour(QPalette::Dark));
+            QCOMPARE(grab.pixel(x, ratio + y), colour(QPalette::Shadow));
+            QCOMPARE(grab.pixel(x, bottom - ratio - y), colour(QPalette::Midlight));
+            QCOMPARE(grab.pixel(x, bottom - y), colour(QPalette::Light));
+        }
+    }
+
     void zeroWidthBoxIsAVerticalLine() {
         surface().Box(0, 10, 0, 5, Red);
         QCOMPARE(surface().Point(0, 12), Red);
@@ -94,9 +160,9 @@ private slots:
         QCOMPARE(surface().ScaleHeight(), 16.0);
         // (-1, -3) is the top-left pixel; 21 units span the 100 pixels.
         surface().PSet(-1, -3, Red);
-        QCOMPARE(surface().Image().pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(PixelAt(0, 0), QColor(Qt::red));
         surface().PSet(9.5, 5, Blue); // half-way across, half-way down
-        QCOMPARE(surface().Image().pixelColor(50, 25), QColor(Qt::blue));
+        QCOMPARE(PixelAt(50, 25), QColor(Qt::blue));
     }
 
     void scaleModesReportTheInnerSize() {

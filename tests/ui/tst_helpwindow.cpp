@@ -31,18 +31,20 @@ const QString ScrollBarNote = QString::fromUtf16(
 constexpr OleColor PaleYellow = 0xC0F0F0;
 constexpr QRgb PaleYellowRgb = 0xFFF0F0C0;
 
-// The rows of the window's own drawing that hold ink, as [first, last] bands.
+// The rows of the window's own drawing that hold ink, as [first, last] bands,
+// in the window's pixels whatever the screen's pixel ratio.
 QList<QPair<int, int>> InkBands(const QImage& image) {
     QList<QPair<int, int>> bands;
+    const int ratio = int(image.devicePixelRatio());
     for (int y = 0; y < image.height(); ++y) {
         bool ink = false;
         for (int x = 0; x < image.width() && !ink; ++x)
             ink = image.pixel(x, y) != PaleYellowRgb;
         if (!ink) continue;
-        if (!bands.isEmpty() && bands.last().second == y - 1)
-            bands.last().second = y;
+        if (!bands.isEmpty() && bands.last().second >= (y - 1) / ratio)
+            bands.last().second = y / ratio;
         else
-            bands.append({y, y});
+            bands.append({y / ratio, y / ratio});
     }
     return bands;
 }
@@ -304,7 +306,7 @@ private slots:
         const QList<QPair<int, int>> before = InkBands(window->surface().Image());
         window->resize(size);
         window->grab(); // repaints at the new size
-        QCOMPARE(window->surface().Image().size(), size);
+        QCOMPARE(window->surface().Image().deviceIndependentSize().toSize(), size);
         QList<QPair<int, int>> after = InkBands(window->surface().Image());
         QList<QPair<int, int>> expected;
         for (const auto& band : before)
