@@ -11,10 +11,19 @@ namespace fenwa::display {
 
 namespace {
 
-// Text is measured at 96 dots per inch, the inch of the layout, whatever the
-// screen reports.
+// Text is measured and drawn at 96 dots per inch, the inch of the layout,
+// whatever the screen reports: an image otherwise takes the screen's dots per
+// inch, which differ where the desktop scales fonts instead of pixels.
+constexpr int DotsPerMetre = 3780; // 96 dots per inch
+
+QImage At96Dpi(QImage image) {
+    image.setDotsPerMeterX(DotsPerMetre);
+    image.setDotsPerMeterY(DotsPerMetre);
+    return image;
+}
+
 const QImage& MeasuringDevice() {
-    static const QImage probe(1, 1, QImage::Format_RGB32);
+    static const QImage probe = At96Dpi(QImage(1, 1, QImage::Format_RGB32));
     return probe;
 }
 
@@ -45,7 +54,7 @@ bool Surface::EnsureImage() const {
     const qreal ratio = host_.devicePixelRatioF();
     const QSize device(int(std::ceil(size.width() * ratio)), int(std::ceil(size.height() * ratio)));
     if (image_.size() != device || image_.devicePixelRatio() != ratio) {
-        image_ = QImage(device, QImage::Format_RGB32);
+        image_ = At96Dpi(QImage(device, QImage::Format_RGB32));
         image_.setDevicePixelRatio(ratio);
         image_.fill(ToQColor(backColor_));
         paintPending_ = true;

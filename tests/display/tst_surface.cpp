@@ -1,6 +1,7 @@
 #include "display/PictureBox.h"
 #include "display/Surface.h"
 
+#include <QPainter>
 #include <QtTest>
 
 using fenwa::display::OleColor;
@@ -27,6 +28,10 @@ class SurfaceTest : public QObject {
     QColor PixelAt(int x, int y) { return surface().Image().pixelColor(x * Ratio(), y * Ratio()); }
 
 private slots:
+    // QtTest lays text out at 96 dots per inch whatever the screen says; the
+    // surface must do so on its own.
+    void initTestCase() { QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false); }
+
     void init() {
         panel = std::make_unique<PictureBox>();
         panel->resize(100 + 2 * PictureBox::BorderWidth, 50 + 2 * PictureBox::BorderWidth);
@@ -127,6 +132,29 @@ private slots:
                 finer = image.pixel(x, y) != image.pixel(x + 1, y) ||
                         image.pixel(x, y) != image.pixel(x, y + 1);
         QVERIFY(finer);
+    }
+
+    // A point is 96/72 pixels on every screen, as it is in the layout's twips,
+    // also where the desktop reports more dots per inch to enlarge its fonts.
+    void textIsLaidOutAtNinetySixDotsPerInch() {
+        surface().SetFontName(QStringLiteral("Arial"));
+        surface().SetFontSize(12);
+        surface().SetForeColor(RGB(255, 255, 255));
+        surface().Print(QStringLiteral("H"));
+        QFont sixteen(QStringLiteral("Arial"));
+        sixteen.setPixelSize(16);
+        const QFontMetricsF metrics(sixteen);
+        QCOMPARE(surface().TextHeight(QStringLiteral("H")), metrics.height());
+        QCOMPARE(surface().TextWidth(QStringLiteral("H")), metrics.horizontalAdvance('H'));
+        QImage expected(surface().Image().size(), QImage::Format_RGB32);
+        expected.setDevicePixelRatio(surface().Image().devicePixelRatio());
+        expected.fill(ToQColor(Grey));
+        QPainter painter(&expected);
+        painter.setFont(sixteen);
+        painter.setPen(Qt::white);
+        painter.drawText(QPointF(0, metrics.ascent()), QStringLiteral("H"));
+        painter.end();
+        QCOMPARE(surface().Image(), expected);
     }
 
     // The sunken frame fills its two pixels all round on any screen, so no
