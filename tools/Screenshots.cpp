@@ -1,0 +1,95 @@
+// Makes the README's screenshots from the real windows: the main window after
+// a two-slit and a one-slit run of 10000 photons, and the help window. The runs
+// go on a clock of this tool's own, so a run takes a moment instead of 17
+// seconds, and the same start time seeds the same photons every time.
+//
+// Usage: fenwa_screenshots <directory>
+// Writes two-slits.png, one-slit.png and help-window.png there, at the screen's
+// device pixel ratio.
+
+#include "display/CommandButton.h"
+#include "display/Environment.h"
+#include "display/Fonts.h"
+#include "display/Label.h"
+#include "model/StandardRandom.h"
+#include "run/PhotonRun.h"
+#include "ui/main/frmFenwa.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+using namespace fenwa;
+
+// A clock that moves only when the tool says so; no sound, no browser.
+class StillEnvironment : public display::Environment {
+public:
+    double clock = 1000.0;
+
+    float Timer() override { return 36000.0f; } // ten in the morning: a fixed seed
+    double MonotonicSeconds() override { return clock; }
+    void Beep() override {}
+    bool OpenUrl(const QString&) override { return false; }
+    void End() override {}
+};
+
+bool Save(QWidget& window, const QString& path) {
+    QApplication::processEvents();
+    if (window.grab().save(path, "PNG")) return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+// Starts a run of 10000 photons with the preset label and lets it finish.
+void RunTenThousand(ui::frmFenwa& window, StillEnvironment& environment) {
+    QTest::mouseClick(window.findChild<display::Label*>(QStringLiteral("lblPhotonN(2)")),
+                      Qt::LeftButton);
+    while (window.running()) {
+        environment.clock += 0.05;
+        window.photonRun().Tick();
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <directory>\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    display::InstallFontSubstitutions();
+    StillEnvironment environment;
+    display::ScopedEnvironment scope(environment);
+    model::StandardRandom random;
+    ui::frmFenwa window(random);
+    window.Form_Load();
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
+
+    RunTenThousand(window, environment);
+    if (!Save(window, out.filePath(QStringLiteral("two-slits.png")))) return 1;
+
+    QTest::mouseClick(window.findChild<display::CommandButton*>(QStringLiteral("cmdSlitNo(1)")),
+                      Qt::LeftButton);
+    RunTenThousand(window, environment);
+    if (!Save(window, out.filePath(QStringLiteral("one-slit.png")))) return 1;
+
+    // The help window is modal: it is photographed and closed from inside its
+    // own event loop.
+    bool saved = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* help = QApplication::activeModalWidget();
+        if (!help) return;
+        if (QTest::qWaitForWindowExposed(help))
+            saved = Save(*help, out.filePath(QStringLiteral("help-window.png")));
+        help->close();
+    });
+    QTest::mouseClick(window.findChild<display::CommandButton*>(QStringLiteral("cmdHelp")),
+                      Qt::LeftButton);
+    return saved ? 0 : 1;
+}
