@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <algorithm>
 
 namespace fenwa::display {
@@ -36,6 +37,13 @@ int CharacterCode(const QKeyEvent& event) {
     return text.at(0).unicode();
 }
 
+// The standard menu's Paste: Qt names it in newer versions; before, only its
+// caption, in Qt's own translation, tells it apart.
+bool IsPaste(const QAction& action) {
+    return action.objectName() == QLatin1String("edit-paste") ||
+           action.text().startsWith(QLineEdit::tr("&Paste"));
+}
+
 } // namespace
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
@@ -44,7 +52,15 @@ void TextBox::SetSelStart(int position) {
     setCursorPosition(std::clamp(position, 0, int(text().size())));
 }
 
+void TextBox::KeepCaretInText() {
+    // An unfinished input-method composition lets the arrow keys carry the
+    // caret past the end of the text, where an insertion would pad the text
+    // with blanks.
+    if (cursorPosition() > text().size()) setCursorPosition(int(text().size()));
+}
+
 void TextBox::keyPressEvent(QKeyEvent* event) {
+    KeepCaretInText();
     if (event->matches(QKeySequence::Paste)) {
         PasteFiltered();
         event->accept();
@@ -79,6 +95,7 @@ bool TextBox::InsertFiltered(const QString& text) {
         if (keyPress_) keyPress_(keyAscii);
         if (keyAscii != code) return false;
     }
+    KeepCaretInText();
     insert(text);
     return true;
 }
@@ -114,11 +131,25 @@ void TextBox::dropEvent(QDropEvent* event) {
     setFocus(Qt::MouseFocusReason);
 }
 
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    // A middle click pastes the desktop's selection (X11, Wayland): filtered,
+    // like every other way in.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        if (!isReadOnly()) {
+            deselect();
+            InsertFiltered(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        }
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
+        if (IsPaste(*action)) {
             action->disconnect();
             connect(action, &QAction::triggered, this, &TextBox::PasteFiltered);
         }

@@ -8,8 +8,9 @@ namespace fenwa::display {
 
 // A one-line text box with a KeyPress event: the handler receives each
 // character's code and may change it, or set it to 0 to swallow the key.
-// Text that arrives another way (paste, drag and drop, an input method) meets
-// the same handler, character by character, and is taken whole or not at all.
+// Text that arrives another way (paste from the keyboard, the context menu or
+// the middle button, drag and drop, an input method) meets the same handler,
+// character by character, and is taken whole or not at all.
 class TextBox : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(QString Text READ text WRITE setText)
@@ -32,10 +33,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void PasteFiltered();
+    void KeepCaretInText();
 
     KeyPressHandler keyPress_;
 };

@@ -10,6 +10,7 @@
 
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QtTest>
@@ -204,6 +205,43 @@ private slots:
         QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, {});
         QCoreApplication::sendEvent(box, &drop);
         QCOMPARE(box->text(), expected);
+
+        // Paste from the context menu.
+        box->setText(QStringLiteral("100"));
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                                  box->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(box, &menuKey);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction* action : menu->actions())
+            if (action->text().startsWith(QLatin1String("&Paste"))) action->trigger();
+        menu->close();
+        QCOMPARE(box->text(), expected);
+
+        // The desktop's selection, pasted by the middle button where there is one.
+        if (!QGuiApplication::clipboard()->supportsSelection()) return;
+        box->setText(QStringLiteral("100"));
+        QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QTest::mouseClick(form->windowHandle(), Qt::MiddleButton, {}, box->mapTo(form.get(), end));
+        QTRY_COMPARE(box->text(), expected);
+    }
+
+    // A composition left unfinished lets Right carry the caret past the end of
+    // the text; what is typed or pasted next still joins the text directly.
+    void anUnfinishedCompositionLetsNoBlankIn() {
+        auto* box = Get<TextBox>("txt");
+        box->SetSelStart(3);
+        QInputMethodEvent composing(QStringLiteral("９"), {});
+        QCoreApplication::sendEvent(box, &composing);
+        QTest::keyClick(box, Qt::Key_Right);
+        QTest::keyClick(box, Qt::Key_5);
+        QCOMPARE(box->text(), QStringLiteral("1005"));
+        QTest::keyClick(box, Qt::Key_Right);
+        QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), QStringLiteral("10057"));
     }
 
     void scrollBarTellsScrollFromChange() {
