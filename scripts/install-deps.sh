@@ -10,6 +10,7 @@ packages=(
   fonts-noto-cjk fonts-liberation2
   xdg-utils
   dpkg-dev file appstream desktop-file-utils  # building and checking the package
+  valgrind  # the memory check of a whole session (scripts/memcheck.sh)
 )
 
 missing=()
