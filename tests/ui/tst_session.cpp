@@ -1,6 +1,6 @@
 // A whole session as a user has it, with the real clock and the real way out:
 // start, a run with each slit count, the help window opened in the middle of
-// a run and closed, and the exit button. It runs inside QApplication::exec()
+// a run and closed, and Esc in the middle of a last run. It runs inside QApplication::exec()
 // as the program does, so that a memory checker sees start-up and the end as
 // they are (scripts/memcheck.sh), and it runs again where fonts are missing.
 // Exits with 0 when every step did its part.
@@ -90,7 +90,12 @@ void Script(ui::frmFenwa& window) {
         Expect(std::accumulate(record.BinCounts.begin(), record.BinCounts.end(), 0) == 100,
                "the bins do not add up");
     }
-    Click(window, QStringLiteral("cmdEnd"));
+    // Esc in the middle of a run ends the program at once.
+    window.activateWindow(); // the window system's part once the help window is gone
+    Expect(QTest::qWaitForWindowActive(&window), "the window is not active");
+    Click(window, QStringLiteral("lblPhotonN(1)"));
+    WaitFor([&] { return window.photonRun().Record().Stored >= 20; });
+    QTest::keyClick(window.findChild<QWidget*>(QStringLiteral("txtN")), Qt::Key_Escape);
 }
 
 } // namespace
@@ -102,8 +107,12 @@ int main(int argc, char* argv[]) {
     ui::frmFenwa window(random);
     window.Form_Load();
     QTimer::singleShot(0, &window, [&window] { Script(window); });
+    QTimer::singleShot(600'000, &window, [] {
+        Expect(false, "the session did not end");
+        QCoreApplication::exit(1);
+    });
     const int status = QApplication::exec();
     Expect(status == 0, "the program did not end normally");
-    Expect(!window.isVisible(), "the exit button left the window open");
+    Expect(!window.isVisible() && !window.photonRun().Active(), "Esc left the window or the run");
     return failures == 0 ? 0 : 1;
 }
