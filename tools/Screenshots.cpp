@@ -33,7 +33,7 @@ public:
     float Timer() override { return 36000.0f; } // ten in the morning: a fixed seed
     double MonotonicSeconds() override { return clock; }
     void Beep() override {}
-    bool OpenUrl(const QString&) override { return false; }
+    void OpenUrl(const QString&, std::function<void()> failed) override { failed(); }
     void End() override {}
 };
 

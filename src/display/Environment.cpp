@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTime>
 #include <QUrl>
 #include <QWidget>
@@ -25,8 +27,33 @@ double Environment::MonotonicSeconds() {
 
 void Environment::Beep() { QApplication::beep(); }
 
-bool Environment::OpenUrl(const QString& address) {
-    return QDesktopServices::openUrl(QUrl(address));
+void Environment::OpenUrl(const QString& address, std::function<void()> failed) {
+    // Where the desktop opens addresses with xdg-open, QDesktopServices only
+    // starts it and answers yes; a missing browser shows in its exit status
+    // alone. So it is run here and watched: it ends within moments, or runs
+    // on with the browser it started.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        if (!QDesktopServices::openUrl(QUrl(address))) failed();
+        return;
+    }
+    auto* process = new QProcess(qApp);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setInputChannelMode(QProcess::ForwardedInputChannel);
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, failed](int code, QProcess::ExitStatus status) {
+                         process->deleteLater();
+                         // Stopped as the program ends: nothing to tell anyone.
+                         if (QCoreApplication::closingDown()) return;
+                         if (status != QProcess::NormalExit || code != 0) failed();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, failed](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart) return;
+                         process->deleteLater();
+                         failed();
+                     });
+    process->start(opener, {address});
 }
 
 void Environment::End() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace fenwa::display {
 
@@ -18,8 +19,10 @@ public:
     // Seconds on a clock that never jumps, for pacing runs.
     virtual double MonotonicSeconds();
     virtual void Beep();
-    // Opens the address in the desktop's browser; false when none could be opened.
-    virtual bool OpenUrl(const QString& address);
+    // Opens the address in the desktop's browser. When none can be opened,
+    // calls failed: at once, or later where only the end of the desktop's
+    // opener tells.
+    virtual void OpenUrl(const QString& address, std::function<void()> failed);
     // Closes every window and leaves the event loop at once.
     virtual void End();
 };

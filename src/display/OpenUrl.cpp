@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace fenwa::dspCommon {
 
@@ -12,11 +13,11 @@ const QString NoticeName = QStringLiteral("OpenUrlNotice");
 
 // One notice at a time: a further failure only brings the one shown forward
 // with the newest address.
-QMessageBox* Notice() {
+QMessageBox* Notice(QWidget* owner) {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->objectName() == NoticeName && window->isVisible())
             if (auto* shown = qobject_cast<QMessageBox*>(window)) return shown;
-    auto* notice = new QMessageBox(QApplication::activeWindow());
+    auto* notice = new QMessageBox(owner);
     notice->setObjectName(NoticeName);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     notice->setIcon(QMessageBox::Information);
@@ -27,19 +28,25 @@ QMessageBox* Notice() {
     return notice;
 }
 
-} // namespace
-
-void OpenUrl(const QString& address) {
-    if (display::Env().OpenUrl(address)) return;
-    // A missing browser must not hold up a lesson: the notice leaves every
-    // window usable and a run going, and its address can be copied by hand.
-    QMessageBox* notice = Notice();
+// A missing browser must not hold up a lesson: the notice leaves every window
+// usable and a run going, and its address can be copied by hand.
+void ShowNotice(const QString& address, QWidget* owner) {
+    QMessageBox* notice = Notice(owner);
     notice->setText(QStringLiteral("ブラウザを開くことができませんでした。\n"
                                    "次のアドレスを，お使いのブラウザで開いてください。\n\n") +
                     address);
     notice->show();
     notice->raise();
     notice->activateWindow();
+}
+
+} // namespace
+
+void OpenUrl(const QString& address) {
+    // The failure may show only after the user has moved on; the notice
+    // belongs to the window that asked, if it is still there.
+    const QPointer<QWidget> owner = QApplication::activeWindow();
+    display::Env().OpenUrl(address, [address, owner] { ShowNotice(address, owner); });
 }
 
 } // namespace fenwa::dspCommon

@@ -18,9 +18,9 @@ public:
     float Timer() override { return timer; }
     double MonotonicSeconds() override { return monotonic; }
     void Beep() override { ++beeps; }
-    bool OpenUrl(const QString& address) override {
+    void OpenUrl(const QString& address, std::function<void()> failed) override {
         openedUrls << address;
-        return browserAvailable;
+        if (!browserAvailable) failed();
     }
     void End() override { ++ends; }
 };

@@ -10,6 +10,8 @@
 
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 
@@ -168,6 +170,40 @@ private slots:
         QTest::mouseClick(Get<Label>("GetSrc"), Qt::LeftButton);
         QCOMPARE(Notices().size(), 1);
         QCOMPARE(fake.openedUrls.size(), 2);
+    }
+
+    // The desktop's opener, xdg-open, tells of a missing browser only by its
+    // exit status, after the click has been handled.
+    void theDesktopsOpenerIsHeardOut_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("notices");
+        QTest::newRow("a browser opens") << 0 << 0;
+        QTest::newRow("no browser") << 3 << 1;
+    }
+    void theDesktopsOpenerIsHeardOut() {
+        QFETCH(int, status);
+        QFETCH(int, notices);
+        QTemporaryDir bin;
+        const QString asked = bin.filePath(QStringLiteral("asked"));
+        QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write(QStringLiteral("#!/bin/sh\necho \"$1\" > '%1'\nexit %2\n")
+                         .arg(asked)
+                         .arg(status)
+                         .toUtf8());
+        opener.close();
+        opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        Environment desktop; // the real one, finding the opener above
+        ScopedEnvironment inForce(desktop);
+        QTest::mouseClick(Get<Label>("GetSrc"), Qt::LeftButton);
+        qputenv("PATH", path);
+        QTRY_VERIFY(qApp->findChildren<QProcess*>().isEmpty()); // the opener has ended
+        QFile address(asked);
+        QVERIFY(address.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(address.readAll()).trimmed(), Address);
+        QCOMPARE(Notices().size(), notices);
     }
 };
 
