@@ -4,14 +4,15 @@
 // spinning wait (yield to the event loop, read the clock, repeat), the way a
 // run would go without a timer.
 
-#include "display/Environment.h"
 #include "display/Fonts.h"
 #include "display/PictureBox.h"
 #include "display/Rounding.h"
+#include "display/SystemEnvironment.h"
 #include "display/TextBox.h"
 #include "model/PhotonSampler.h"
 #include "model/StandardRandom.h"
 #include "run/PhotonRun.h"
+#include "run/ScreenPanel.h"
 #include "ui/main/frmFenwa.h"
 
 #include <QApplication>
@@ -49,7 +50,7 @@ public:
     std::int32_t seen = 0;
 
     double MonotonicSeconds() override {
-        const double now = display::Environment::MonotonicSeconds();
+        const double now = system.MonotonicSeconds();
         if (run) {
             const std::int32_t stored = run->Record().Stored;
             if (start < 0) start = now; // Start() reads T0 first
@@ -63,41 +64,45 @@ public:
         }
         return now;
     }
+    float Timer() override { return system.Timer(); }
+    void Beep() override {}
+    void OpenUrl(const QString&, std::function<void()>) override {}
+    void End() override {}
+
+private:
+    display::SystemEnvironment system;
 };
 
 Figures TimerRun(int photons) {
     Watch watch;
-    display::ScopedEnvironment scope(watch);
     model::StandardRandom random;
-    ui::frmFenwa window(random);
+    ui::frmFenwa window(random, watch);
     window.Form_Load();
     watch.run = &window.photonRun();
-    watch.period = 1.0 / (photons * 0.05 + 100);
+    watch.period = run::PhotonPeriod(photons);
     // The window's first paint is start-up, not part of the run.
     if (!QTest::qWaitForWindowExposed(&window)) std::fputs("window not exposed\n", stderr);
     QCoreApplication::processEvents();
-    auto* box = window.findChild<display::TextBox*>(QStringLiteral("txtN"));
-    box->setText(QString::number(photons));
+    window.txtN->setText(QString::number(photons));
     const double cpu0 = CpuSeconds();
-    const double wall0 = display::Environment().MonotonicSeconds();
-    QTest::keyClick(box, Qt::Key_Return);
+    display::SystemEnvironment clock;
+    const double wall0 = clock.MonotonicSeconds();
+    QTest::keyClick(window.txtN, Qt::Key_Return);
     while (window.running())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    const double wall = display::Environment().MonotonicSeconds() - wall0;
+    const double wall = clock.MonotonicSeconds() - wall0;
     watch.MonotonicSeconds(); // account for the last tick's photons
     return {wall, watch.minLate, watch.maxLate, (CpuSeconds() - cpu0) / wall};
 }
 
 Figures SpinningRun(int photons) {
     model::StandardRandom random;
-    model::Apparatus apparatus;
-    model::SetDefaults(apparatus, 4.0 * std::atan(1.0));
-    apparatus.SlitCount = 2;
+    const model::Apparatus apparatus = model::DefaultApparatus(2);
     display::PictureBox panel;
     panel.setGeometry(0, 0, 191, 400);
     panel.show();
-    display::Environment clock;
-    const double period = 1.0 / (photons * 0.05 + 100);
+    display::SystemEnvironment clock;
+    const double period = run::PhotonPeriod(photons);
     const double cpu0 = CpuSeconds();
     const double start = clock.MonotonicSeconds();
     double minLate = 1e9, maxLate = 0;
@@ -107,7 +112,8 @@ Figures SpinningRun(int photons) {
         maxLate = std::max(maxLate, late);
         const double y = model::SamplePhotonY(apparatus, random);
         panel.surface().PSet(display::RoundToInt32(random.RandomNext() * 186),
-                             display::RoundToInt32((y / apparatus.YMax + 1) * 0.5 * 395), 0xFFFFFF);
+                             display::RoundToInt32((y / apparatus.YMax + 1) * 0.5 * 395),
+                             run::DotColour);
         do
             QCoreApplication::processEvents();
         while (clock.MonotonicSeconds() <= start + i * period);
@@ -141,7 +147,7 @@ int main(int argc, char* argv[]) {
     std::printf("%-6s %-8s %9s %9s %10s %10s %7s\n", "N", "pacing", "schedule", "duration",
                 "earliest", "latest", "CPU");
     for (int photons : {100, 2000, 10000}) {
-        const double schedule = photons / (0.05 * photons + 100);
+        const double schedule = photons * run::PhotonPeriod(photons);
         for (const bool timer : {true, false}) {
             std::vector<Figures> runs;
             for (int r = 0; r < repetitions; ++r)

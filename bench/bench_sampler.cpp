@@ -9,23 +9,16 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <cstdint>
 
 using fenwa::model::Apparatus;
+using fenwa::model::DefaultApparatus;
 using fenwa::model::RandomSource;
 using fenwa::model::StandardRandom;
 
 namespace {
 
 constexpr float Seed = 43200.25f;
-
-Apparatus DefaultApparatus(std::int64_t slitCount) {
-    Apparatus apparatus;
-    fenwa::model::SetDefaults(apparatus, 4 * std::atan(1.0));
-    apparatus.SlitCount = static_cast<std::int16_t>(slitCount);
-    return apparatus;
-}
 
 // Draws per photon, counted on a separate untimed run.
 double DrawsPerPhoton(const Apparatus& apparatus) {
@@ -38,7 +31,7 @@ double DrawsPerPhoton(const Apparatus& apparatus) {
 }
 
 void BM_SamplePhotonY(benchmark::State& state) {
-    const Apparatus apparatus = DefaultApparatus(state.range(0));
+    const Apparatus apparatus = DefaultApparatus(static_cast<std::int16_t>(state.range(0)));
     StandardRandom random;
     random.Randomize(Seed);
     for (auto _ : state)
@@ -62,7 +55,7 @@ BENCHMARK(BM_RandomNext);
 
 // One Intensity evaluation at heights spread over the screen.
 void BM_Intensity(benchmark::State& state) {
-    const Apparatus apparatus = DefaultApparatus(state.range(0));
+    const Apparatus apparatus = DefaultApparatus(static_cast<std::int16_t>(state.range(0)));
     double y = -apparatus.YMax;
     const double step = apparatus.YMax / 997;
     for (auto _ : state) {

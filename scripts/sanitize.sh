@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build=${FENWA_ASAN_BUILD_DIR:-build-asan}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENWA_SANITIZE=ON \
+  -DFENWA_WARNINGS_AS_ERRORS=ON \
   -DFENWA_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build"
 export QT_QPA_PLATFORM=offscreen

@@ -1,4 +1,5 @@
 #include "display/Fonts.h"
+#include "display/SystemEnvironment.h"
 #include "model/StandardRandom.h"
 #include "ui/main/frmFenwa.h"
 
@@ -6,11 +7,13 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(FENWA_VERSION));
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(FENWA_APP_ID));
     fenwa::display::InstallFontSubstitutions();
+    fenwa::display::SystemEnvironment environment;
     fenwa::model::StandardRandom random;
-    fenwa::ui::frmFenwa window(random);
+    fenwa::ui::frmFenwa window(random, environment);
     window.Form_Load();
     return QApplication::exec();
 }

@@ -46,8 +46,7 @@ bool Save(QWidget& window, const QString& path) {
 
 // Starts a run of 10000 photons with the preset label and lets it finish.
 void RunTenThousand(ui::frmFenwa& window, StillEnvironment& environment) {
-    QTest::mouseClick(window.findChild<display::Label*>(QStringLiteral("lblPhotonN(2)")),
-                      Qt::LeftButton);
+    QTest::mouseClick(window.lblPhotonN[2], Qt::LeftButton);
     while (window.running()) {
         environment.clock += 0.05;
         window.photonRun().Tick();
@@ -65,17 +64,15 @@ int main(int argc, char* argv[]) {
     const QDir out(QString::fromLocal8Bit(argv[1]));
     display::InstallFontSubstitutions();
     StillEnvironment environment;
-    display::ScopedEnvironment scope(environment);
     model::StandardRandom random;
-    ui::frmFenwa window(random);
+    ui::frmFenwa window(random, environment);
     window.Form_Load();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
 
     RunTenThousand(window, environment);
     if (!Save(window, out.filePath(QStringLiteral("two-slits.png")))) return 1;
 
-    QTest::mouseClick(window.findChild<display::CommandButton*>(QStringLiteral("cmdSlitNo(1)")),
-                      Qt::LeftButton);
+    QTest::mouseClick(window.cmdSlitNo[1], Qt::LeftButton);
     RunTenThousand(window, environment);
     if (!Save(window, out.filePath(QStringLiteral("one-slit.png")))) return 1;
 
@@ -89,7 +86,6 @@ int main(int argc, char* argv[]) {
             saved = Save(*help, out.filePath(QStringLiteral("help-window.png")));
         help->close();
     });
-    QTest::mouseClick(window.findChild<display::CommandButton*>(QStringLiteral("cmdHelp")),
-                      Qt::LeftButton);
+    QTest::mouseClick(window.cmdHelp, Qt::LeftButton);
     return saved ? 0 : 1;
 }

@@ -8,6 +8,8 @@
 #include "TextBox.h"
 #include "Twips.h"
 
+#include <type_traits>
+
 namespace fenwa::display {
 
 ControlKind KindOf(const QWidget* control) {
@@ -26,47 +28,49 @@ QString ControlName(const char* name, int index) {
 
 namespace {
 
-QWidget* Create(const ControlSpec& row, const FontSpec& fontSpec, Form& form) {
-    const QFont font = MakeFont(fontSpec);
-    switch (row.kind) {
-    case ControlKind::Label: {
-        auto* label = new Label(&form);
-        label->setFont(font);
-        label->setWordWrap(row.style & LabelStyle::WordWrap);
-        if (row.style & LabelStyle::Centred) label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
-        label->SetBorder(row.style & LabelStyle::Bordered);
-        label->SetAutoSize(row.style & LabelStyle::AutoSize);
-        label->SetKeyboardClick(row.style & LabelStyle::Button);
-        if (row.foreColor) label->SetForeColor(*row.foreColor);
-        label->SetCaption(row.caption);
-        return label;
-    }
-    case ControlKind::TextBox: {
-        auto* box = new TextBox(&form);
-        box->setFont(font);
-        box->setText(row.caption);
-        return box;
-    }
-    case ControlKind::CommandButton: {
-        auto* button = new CommandButton(&form);
-        button->setFont(font);
-        button->setText(row.caption);
-        return button;
-    }
-    case ControlKind::HScrollBar: return new HScrollBar(&form);
-    case ControlKind::PictureBox: {
-        auto* picture = new PictureBox(&form);
-        picture->setFont(font);
-        picture->surface().SetFontName(fontSpec.name);
-        picture->surface().SetFontSize(fontSpec.points);
-        picture->surface().SetFontBold(fontSpec.bold);
-        picture->setFocusPolicy(Qt::NoFocus);
-        return picture;
-    }
-    case ControlKind::Other: break;
-    }
-    return new QWidget(&form);
+void Configure(Label& label, const ControlSpec& row, const FontSpec& font) {
+    label.setFont(MakeFont(font));
+    label.setWordWrap(row.style & LabelStyle::WordWrap);
+    if (row.style & LabelStyle::Centred) label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label.setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
+    label.SetBorder(row.style & LabelStyle::Bordered);
+    label.SetAutoSize(row.style & LabelStyle::AutoSize);
+    label.SetKeyboardClick(row.style & LabelStyle::Button);
+    if (row.foreColor) label.SetForeColor(*row.foreColor);
+    label.SetCaption(row.caption);
+}
+
+void Configure(TextBox& box, const ControlSpec& row, const FontSpec& font) {
+    box.setFont(MakeFont(font));
+    box.setText(row.caption);
+}
+
+void Configure(CommandButton& button, const ControlSpec& row, const FontSpec& font) {
+    button.setFont(MakeFont(font));
+    button.setText(row.caption);
+}
+
+void Configure(HScrollBar&, const ControlSpec&, const FontSpec&) {}
+
+void Configure(PictureBox& picture, const ControlSpec&, const FontSpec& font) {
+    picture.setFont(MakeFont(font));
+    picture.surface().SetFontName(font.name);
+    picture.surface().SetFontSize(font.points);
+    picture.surface().SetFontBold(font.bold);
+    picture.setFocusPolicy(Qt::NoFocus);
+}
+
+// Makes the control that the row's slot asks for and puts it there.
+QWidget* Create(const ControlSpec& row, const FontSpec& font, Form& form) {
+    return std::visit(
+        [&](auto** slot) -> QWidget* {
+            using Control = std::remove_pointer_t<std::remove_pointer_t<decltype(slot)>>;
+            auto* control = new Control(&form);
+            Configure(*control, row, font);
+            *slot = control;
+            return control;
+        },
+        row.slot);
 }
 
 } // namespace
@@ -82,7 +86,7 @@ void BuildControls(Form& form, const FontSpec& windowFont, std::span<const Contr
         QWidget* control = Create(row, fontSpec, form);
         control->setObjectName(ControlName(row.name, row.index));
         if (!row.description.isEmpty()) control->setAccessibleName(row.description);
-        if (row.kind != ControlKind::Label)
+        if (KindOf(control) != ControlKind::Label) // a label sizes itself
             control->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
         form.AddControl(control);
         byTabIndex.emplace_back(row.tabIndex, control);

@@ -6,12 +6,18 @@
 #include <QString>
 #include <optional>
 #include <span>
+#include <variant>
 
 class QWidget;
 
 namespace fenwa::display {
 
+class CommandButton;
 class Form;
+class HScrollBar;
+class Label;
+class PictureBox;
+class TextBox;
 
 enum class ControlKind { Label, TextBox, CommandButton, HScrollBar, PictureBox, Other };
 
@@ -30,12 +36,17 @@ enum : unsigned {
 };
 } // namespace LabelStyle
 
+// Where a window keeps a control of its table: a typed member that the
+// control is put into when it is made. The member's type is the kind of
+// control made, so a table cannot make one kind and the window expect another.
+using ControlSlot = std::variant<Label**, TextBox**, CommandButton**, HScrollBar**, PictureBox**>;
+
 // One row of a window's table of controls. Geometry is in twips. A control
 // of an array has an index >= 0 and the object name "name(index)".
 struct ControlSpec {
+    ControlSlot slot;
     const char* name;
     int index; // -1 outside arrays
-    ControlKind kind;
     int left, top, width, height;
     int tabIndex;
     QString caption;
@@ -50,8 +61,8 @@ struct ControlSpec {
 // The object name of a control: "txtN", or "cmdSlitNo(2)" in an array.
 QString ControlName(const char* name, int index);
 
-// Creates the controls of a window from its table, in table order, and
-// gives them the focus order of their tab indices.
+// Creates the controls of a window from its table, in table order, puts each
+// into its slot, and gives them the focus order of their tab indices.
 void BuildControls(Form& form, const FontSpec& windowFont, std::span<const ControlSpec> table);
 
 } // namespace fenwa::display

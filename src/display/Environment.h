@@ -6,8 +6,9 @@
 namespace fenwa::display {
 
 // Every effect the program has on the world outside its windows, and every
-// reading of time, passes through here, so that a test can put a fake in its
-// place: a run of 10000 photons on a fake clock takes milliseconds, and beeps
+// reading of time. The windows are given one when they are made: the program
+// gives them the system's (SystemEnvironment), a test a fake of its own, so
+// that a run of 10000 photons on a fake clock takes milliseconds and beeps
 // and browser calls can be counted.
 class Environment {
 public:
@@ -15,31 +16,16 @@ public:
 
     // Seconds since local midnight, at single precision: the seed of the
     // random sequence.
-    virtual float Timer();
+    virtual float Timer() = 0;
     // Seconds on a clock that never jumps, for pacing runs.
-    virtual double MonotonicSeconds();
-    virtual void Beep();
+    virtual double MonotonicSeconds() = 0;
+    virtual void Beep() = 0;
     // Opens the address in the desktop's browser. When none can be opened,
     // calls failed: at once, or later where only the end of the desktop's
     // opener tells.
-    virtual void OpenUrl(const QString& address, std::function<void()> failed);
+    virtual void OpenUrl(const QString& address, std::function<void()> failed) = 0;
     // Closes every window and leaves the event loop at once.
-    virtual void End();
-};
-
-// The environment in force: the real one unless a test has put another in.
-Environment& Env();
-
-// Puts an environment in force for as long as this object lives.
-class ScopedEnvironment {
-public:
-    explicit ScopedEnvironment(Environment& replacement);
-    ~ScopedEnvironment();
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-private:
-    Environment* previous_;
+    virtual void End() = 0;
 };
 
 } // namespace fenwa::display

@@ -5,10 +5,12 @@
 #include "Twips.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <algorithm>
 
@@ -96,16 +98,23 @@ bool Form::PreviewKey(QKeyEvent& event) {
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {
-    if (event != previewed_ && PreviewKey(*event)) return;
+    // A key that a control passed up to the window was previewed on its way
+    // to the control; only a key sent to the window itself is previewed here.
+    if (!passingOn_ && PreviewKey(*event)) return;
     QWidget::keyPressEvent(event);
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        previewed_ = event;
-        return PreviewKey(*static_cast<QKeyEvent*>(event));
-    }
-    return QWidget::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress || passingOn_)
+        return QWidget::eventFilter(watched, event);
+    if (PreviewKey(*static_cast<QKeyEvent*>(event))) return true;
+    // The key goes on to the control from here, and from the control up to
+    // this window if the control leaves it, while the window knows that it
+    // has seen it: each key is previewed once, whatever becomes of it.
+    const QScopedValueRollback<bool> passing(passingOn_, true);
+    QCoreApplication::instance()->notify(watched, event);
+    event->accept(); // it has been all the way up; Qt need not pass it on again
+    return true;
 }
 
 } // namespace fenwa::display

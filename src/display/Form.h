@@ -71,7 +71,7 @@ private:
     std::vector<QWidget*> controls_;
     KeyDownHandler keyDown_;
     bool keyPreview_ = false;
-    const QEvent* previewed_ = nullptr; // a key that bubbles up is previewed once
+    bool passingOn_ = false; // a previewed key is on its way through a control
 };
 
 } // namespace fenwa::display

@@ -1,5 +1,7 @@
 #include "HScrollBar.h"
 
+#include "KeyCodes.h"
+
 #include <QKeyEvent>
 
 namespace fenwa::display {
@@ -21,7 +23,8 @@ HScrollBar::HScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
 void HScrollBar::keyPressEvent(QKeyEvent* event) {
     if (keyPress_ && !event->text().isEmpty()) {
         const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        auto keyAscii = static_cast<std::int16_t>(enter ? 13 : event->text().at(0).unicode());
+        auto keyAscii =
+            enter ? KeyAscii::Return : static_cast<std::int16_t>(event->text().at(0).unicode());
         keyPress_(keyAscii);
         if (keyAscii == 0 || enter) {
             event->accept();

@@ -7,19 +7,19 @@ namespace fenwa::display {
 int KeyCodeOf(const QKeyEvent& event) {
     const int key = event.key();
     switch (key) {
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
+    case Qt::Key_Left: return KeyCode::Left;
+    case Qt::Key_Up: return KeyCode::Up;
+    case Qt::Key_Right: return KeyCode::Right;
+    case Qt::Key_Down: return KeyCode::Down;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_End: return 35;
+    case Qt::Key_Enter: return KeyCode::Return;
+    case Qt::Key_Escape: return KeyCode::Escape;
+    case Qt::Key_Backspace: return KeyCode::Back;
+    case Qt::Key_Tab: return KeyCode::Tab;
+    case Qt::Key_Space: return KeyCode::Space;
+    case Qt::Key_Delete: return KeyCode::Delete;
+    case Qt::Key_Home: return KeyCode::Home;
+    case Qt::Key_End: return KeyCode::End;
     default: break;
     }
     if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))

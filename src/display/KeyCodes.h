@@ -1,12 +1,36 @@
 #pragma once
 
+#include <cstdint>
+
 class QKeyEvent;
 
 namespace fenwa::display {
 
-// The key codes that KeyDown handlers compare: 37 Left, 38 Up, 39 Right,
-// 40 Down, 13 Enter, 27 Esc, 8 Backspace, 48 to 57 digits, 65 to 90 letters.
-// 0 for keys outside that set.
+// The character codes that KeyPress handlers compare.
+namespace KeyAscii {
+inline constexpr std::int16_t Back = 8;
+inline constexpr std::int16_t Return = 13;
+inline constexpr std::int16_t Escape = 27;
+} // namespace KeyAscii
+
+// The key codes that KeyDown handlers compare; digits and letters are their
+// ASCII codes, 48 to 57 and 65 to 90.
+namespace KeyCode {
+inline constexpr int Back = 8;
+inline constexpr int Tab = 9;
+inline constexpr int Return = 13;
+inline constexpr int Escape = 27;
+inline constexpr int Space = 32;
+inline constexpr int End = 35;
+inline constexpr int Home = 36;
+inline constexpr int Left = 37;
+inline constexpr int Up = 38;
+inline constexpr int Right = 39;
+inline constexpr int Down = 40;
+inline constexpr int Delete = 46;
+} // namespace KeyCode
+
+// The key code of a key, or 0 for keys outside the set above.
 int KeyCodeOf(const QKeyEvent& event);
 // Shift 1, Ctrl 2, Alt 4, added together.
 int ShiftStateOf(const QKeyEvent& event);

@@ -42,11 +42,11 @@ void ShowNotice(const QString& address, QWidget* owner) {
 
 } // namespace
 
-void OpenUrl(const QString& address) {
+void OpenUrl(display::Environment& environment, const QString& address) {
     // The failure may show only after the user has moved on; the notice
     // belongs to the window that asked, if it is still there.
     const QPointer<QWidget> owner = QApplication::activeWindow();
-    display::Env().OpenUrl(address, [address, owner] { ShowNotice(address, owner); });
+    environment.OpenUrl(address, [address, owner] { ShowNotice(address, owner); });
 }
 
 } // namespace fenwa::dspCommon

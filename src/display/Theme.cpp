@@ -4,24 +4,11 @@
 
 #include <QDebug>
 #include <QVariant>
-#include <cmath>
 
 namespace fenwa::dspCommon {
 
-OleColor FormBackColor = 0;
-OleColor White = 0;
-OleColor GreyBlue = 0;
-double Pi = 0.0;
-
-void InitColors() {
-    White = display::RGB(255, 255, 255);
-    GreyBlue = display::RGB(96, 96, 128);
-}
-
 void InitDisplay(display::Form& window) {
     using display::ControlKind;
-    InitColors();
-    FormBackColor = 0xF0F0F0;
     window.SetBackColor(FormBackColor);
     for (QWidget* control : window.Controls()) {
         const ControlKind kind = display::KindOf(control);
@@ -30,7 +17,6 @@ void InitDisplay(display::Form& window) {
         if (!control->setProperty("BackColor", QVariant::fromValue(FormBackColor)))
             qWarning("InitDisplay: %s has no BackColor", qPrintable(control->objectName()));
     }
-    Pi = 4.0 * std::atan(1.0);
 }
 
 } // namespace fenwa::dspCommon

@@ -5,31 +5,29 @@
 #include <QString>
 
 namespace fenwa::display {
+class Environment;
 class Form;
-}
+} // namespace fenwa::display
 
 // The display module shared by the windows: the window theme, the shared
-// colours, pi, and numbers as text.
+// colours, and numbers as text.
 namespace fenwa::dspCommon {
 
 using display::OleColor;
 
-// Zero until InitDisplay has run; never changed afterwards.
-extern OleColor FormBackColor; // light grey of windows and most controls
-extern OleColor White;         // the histogram panel during a run
-extern OleColor GreyBlue;      // the screen panel during a run
-extern double Pi;              // 4 atan(1), full double precision
+inline constexpr OleColor FormBackColor = 0xF0F0F0;             // windows and most controls
+inline constexpr OleColor White = display::RGB(255, 255, 255);  // the histogram panel in a run
+inline constexpr OleColor GreyBlue = display::RGB(96, 96, 128); // the screen panel in a run
 
 // Themes a window: its background and every control's, except text boxes and
-// scroll bars, which keep their own. Sets the shared colours and Pi first.
+// scroll bars, which keep their own.
 void InitDisplay(display::Form& window);
-void InitColors();
 
 // A number as plain text with no blanks around it: 100 gives "100".
 QString NumToStr(double value);
 
 // Opens the address in a new window of the desktop's browser. Where no browser
 // can be opened, a notice gives the address instead and the program goes on.
-void OpenUrl(const QString& address);
+void OpenUrl(display::Environment& environment, const QString& address);
 
 } // namespace fenwa::dspCommon

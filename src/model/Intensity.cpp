@@ -1,15 +1,19 @@
 #include "model/Intensity.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace fenwa::model {
+
+constexpr double Pi = std::numbers::pi;
+constexpr double TwoPi = Pi + Pi;
 
 namespace {
 
 // Far-field diffraction from one slit of width d.
 double OneSlit(const Apparatus& a, double y) {
     // beta [rad] = pi y d / (lambda L).
-    const double beta = ((a.Pi * y) * a.SlitSize) / (a.WaveLen * a.ScreenDist);
+    const double beta = ((Pi * y) * a.SlitSize) / (a.WaveLen * a.ScreenDist);
     // The limit of (sin beta / beta)^2 at zero; testing beta rather than y also
     // covers heights so small that beta underflows.
     if (beta == 0.0) return 1.0;
@@ -26,7 +30,7 @@ double TwoSlits(const Apparatus& a, double y) {
     // rPlus - rMinus [m], rewritten so that two lengths of about L are added,
     // not subtracted, and no digits cancel.
     const double delta = (2 * y * d) / (rMinus + rPlus);
-    return std::pow(std::cos(a.Pi * delta / a.WaveLen), 2);
+    return std::pow(std::cos(Pi * delta / a.WaveLen), 2);
 }
 
 // Three point sources at -d, 0 and +d, exact path lengths.
@@ -42,9 +46,9 @@ double ThreeSlits(const Apparatus& a, double y) {
     const double delta1 = ((2 * y + d) * d) / (r0 + rA);
     const double delta2 = ((2 * y - d) * d) / (rB + r0);
     const double delta3 = (4 * y * d) / (rB + rA);
-    const double c1 = std::cos(delta1 * a.TwoPi / a.WaveLen);
-    const double c2 = std::cos(delta2 * a.TwoPi / a.WaveLen);
-    const double c3 = std::cos(delta3 * a.TwoPi / a.WaveLen);
+    const double c1 = std::cos(delta1 * TwoPi / a.WaveLen);
+    const double c2 = std::cos(delta2 * TwoPi / a.WaveLen);
+    const double c3 = std::cos(delta3 * TwoPi / a.WaveLen);
     // |sum of three unit waves|^2 / 9.
     return (2 * (c3 + (c1 + c2)) + 3) / 9;
 }

@@ -2,6 +2,7 @@
 
 #include "display/Rounding.h"
 #include "display/Surface.h"
+#include "model/Bins.h"
 #include "model/Intensity.h"
 
 namespace fenwa::run {
@@ -18,11 +19,11 @@ double NormalisationFactor(const model::Apparatus& apparatus, std::int32_t photo
     if (apparatus.SlitCount == 1) {
         // 0.95 of the single-slit pattern's light falls within the observed
         // range: the share of 0.95 * lambda * L / d over 2 YMax.
-        return ((apparatus.WaveLen * apparatus.ScreenDist) * 0.95) * (100.0 / photons) /
-               ((yMax + yMax) * apparatus.SlitSize);
+        return ((apparatus.WaveLen * apparatus.ScreenDist) * 0.95) *
+               (double(model::Bins) / photons) / ((yMax + yMax) * apparatus.SlitSize);
     }
     // Two and three slits average 1 / SlitCount over the range.
-    return 100.0 / static_cast<std::int32_t>(apparatus.SlitCount * photons);
+    return double(model::Bins) / static_cast<std::int32_t>(apparatus.SlitCount * photons);
 }
 
 std::vector<QPoint> CurvePoints(const model::Apparatus& apparatus, double hs, double vs) {
@@ -41,7 +42,7 @@ void DrawHistogram(const RunRecord& record, const model::Apparatus& apparatus,
                    display::Surface& histogram, display::OleColor screenBackColor) {
     if (!record.HistoReady) return;
     const double yMax = apparatus.YMax;
-    const double binWidth = (yMax + yMax) / 100;
+    const double binWidth = model::BinWidth(apparatus);
     histogram.SetBackColor(screenBackColor);
     histogram.Cls();
     const double hs = static_cast<float>(histogram.ScaleWidth()) / 1.2; // pixels per unit intensity
@@ -57,7 +58,9 @@ void DrawHistogram(const RunRecord& record, const model::Apparatus& apparatus,
 
     // The bars, outlined so that the curve stays readable through them.
     const double g = NormalisationFactor(apparatus, record.Count);
-    for (int h = 0; h <= 99; ++h) {
+    // The last bin, which takes only the heights within half a bin of the
+    // bottom edge, has no bar.
+    for (int h = 0; h < model::Bins; ++h) {
         const std::int32_t top = RoundToInt32(h * binWidth * vs);
         const std::int32_t length = RoundToInt32(record.BinCounts[h] * g * hs);
         const std::int32_t height = RoundToInt32((h + 1) * binWidth * vs - top);

@@ -6,28 +6,23 @@
 #include "display/Rounding.h"
 #include "display/TextOutput.h"
 #include "display/dspCommon.h"
+#include "model/Bins.h"
 #include "model/PhotonSampler.h"
 #include "run/HistogramPanel.h"
 #include "run/ScreenPanel.h"
 
-#include <QApplication>
 #include <algorithm>
 #include <cmath>
 
 namespace fenwa::run {
 
-using display::Env;
 using display::RoundToInt32;
 
-namespace {
-// How often to look again while a modal window suspends the run.
-constexpr double SuspendedPoll = 0.05; // seconds
-} // namespace
-
 PhotonRun::PhotonRun(const model::Apparatus& apparatus, model::RandomSource& random,
-                     display::PictureBox& screen, display::PictureBox& histogram, QObject* parent)
-    : QObject(parent), apparatus_(apparatus), random_(random), screen_(screen),
-      histogram_(histogram) {
+                     display::Environment& environment, display::PictureBox& screen,
+                     display::PictureBox& histogram, QObject* parent)
+    : QObject(parent), apparatus_(apparatus), random_(random), environment_(environment),
+      screen_(screen), histogram_(histogram) {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &PhotonRun::Tick);
@@ -42,19 +37,19 @@ void PhotonRun::Start(std::int32_t photons) {
     height_ = static_cast<float>(screen.ScaleHeight());
     screen.Cls();
     screen.SetBackColor(dspCommon::GreyBlue);
-    start_ = Env().MonotonicSeconds();
+    start_ = environment_.MonotonicSeconds();
     lastLook_ = start_;
-    period_ = 1.0 / (photons * 0.05 + 100);
+    period_ = PhotonPeriod(photons);
     record_ = RunRecord();
     record_.Count = photons;
     record_.DotX.assign(std::size_t(photons) + 1, 0);
     record_.DotY.assign(std::size_t(photons) + 1, 0);
-    record_.BinCounts.assign(102, 0);
+    record_.BinCounts.assign(model::Bins + 2, 0);
     record_.DotsDrawn = true;
     record_.HistoReady = false;
-    record_.BinWidth = (apparatus_.YMax + apparatus_.YMax) / 100;
-    screen.SetForeColor(0xFFFFFF);
-    suspendedAt_.reset();
+    record_.BinWidth = model::BinWidth(apparatus_);
+    screen.SetForeColor(DotColour);
+    if (heldAt_) heldAt_ = start_; // a run set up while held waits for the resume
     active_ = true;
     Tick();
 }
@@ -64,28 +59,31 @@ void PhotonRun::Stop() {
     timer_.stop();
 }
 
+void PhotonRun::Hold() {
+    if (heldAt_) return;
+    heldAt_ = environment_.MonotonicSeconds();
+    timer_.stop();
+}
+
+void PhotonRun::Resume() {
+    if (!heldAt_) return;
+    const double now = environment_.MonotonicSeconds();
+    // The schedule moves on by the pause (back, should the clock have stepped
+    // back meanwhile).
+    start_ += now - *heldAt_;
+    lastLook_ = now;
+    heldAt_.reset();
+    Tick();
+}
+
 void PhotonRun::Tick() {
-    if (!active_) return;
-    const double now = Env().MonotonicSeconds();
+    if (!active_ || heldAt_) return;
+    const double now = environment_.MonotonicSeconds();
     // A clock that steps back (a broken platform clock, a test's fake) would
     // hold the run for as long as the step; the schedule steps back with it
     // instead, as if no time had passed.
-    if (now < lastLook_) {
-        start_ -= lastLook_ - now;
-        if (suspendedAt_) *suspendedAt_ -= lastLook_ - now;
-    }
+    if (now < lastLook_) start_ -= lastLook_ - now;
     lastLook_ = now;
-    // A modal window (the help window) holds the run; it resumes at its own
-    // pace afterwards instead of catching up in a burst.
-    if (QApplication::activeModalWidget()) {
-        if (!suspendedAt_) suspendedAt_ = now;
-        WakeIn(SuspendedPoll);
-        return;
-    }
-    if (suspendedAt_) {
-        start_ += now - *suspendedAt_;
-        suspendedAt_.reset();
-    }
     // Photon 1 leaves at once; photon i + 1 once the clock has passed T0 + i P.
     while (active_ && record_.Stored < record_.Count &&
            (record_.Stored == 0 || now > start_ + record_.Stored * period_))
@@ -114,9 +112,9 @@ void PhotonRun::EmitPhoton() {
     // every dot lands inside the panel.
     record_.DotX[i] = RoundToInt32(random_.RandomNext() * (width_ - 1));
     record_.DotY[i] = RoundToInt32(((y / yMax) + 1) * 0.5 * (height_ - 1));
-    screen_.surface().PSet(record_.DotX[i], record_.DotY[i], 0xFFFFFF);
+    screen_.surface().PSet(record_.DotX[i], record_.DotY[i], DotColour);
     const std::int32_t k = RoundToInt32((y + yMax) / record_.BinWidth);
-    record_.BinCounts[std::size_t(std::clamp(k, 0, 101))] += 1;
+    record_.BinCounts[std::size_t(std::clamp(k, 0, model::Bins + 1))] += 1;
     record_.Stored = i;
     if (i % 100 == 0) ShowProgress(i);
 }

@@ -9,10 +9,15 @@
 #include <optional>
 
 namespace fenwa::display {
+class Environment;
 class PictureBox;
-}
+} // namespace fenwa::display
 
 namespace fenwa::run {
+
+// The time between two photons of a run of photons photons [s]: a larger run
+// goes faster per photon, 105 a second for 100 photons, 600 for 10000.
+constexpr double PhotonPeriod(std::int32_t photons) { return 1.0 / (photons * 0.05 + 100); }
 
 // One photon run, driven by the event loop: each tick of a timer emits every
 // photon whose time has come, on an absolute schedule against a monotonic
@@ -24,10 +29,11 @@ class PhotonRun : public QObject {
 
 public:
     // The run reads the apparatus at every photon, so a change of slits takes
-    // effect at once; it draws on the two panels.
+    // effect at once; it draws on the two panels and reads the environment's
+    // monotonic clock.
     PhotonRun(const model::Apparatus& apparatus, model::RandomSource& random,
-              display::PictureBox& screen, display::PictureBox& histogram,
-              QObject* parent = nullptr);
+              display::Environment& environment, display::PictureBox& screen,
+              display::PictureBox& histogram, QObject* parent = nullptr);
 
     // Sets the panels and the record up for a run of photons photons and
     // emits the first at once.
@@ -35,6 +41,11 @@ public:
     // Abandons the run where it stands; nothing more is drawn.
     void Stop();
     bool Active() const { return active_; }
+    // While a modal window has the program, the run emits nothing; resumed, it
+    // goes on at its own pace from where it stood, instead of catching up in
+    // a burst.
+    void Hold();
+    void Resume();
 
     const RunRecord& Record() const { return record_; }
     // Redraw handlers of the two panels.
@@ -63,6 +74,7 @@ private:
 
     const model::Apparatus& apparatus_;
     model::RandomSource& random_;
+    display::Environment& environment_;
     display::PictureBox& screen_;
     display::PictureBox& histogram_;
     RunRecord record_;
@@ -73,7 +85,7 @@ private:
     double period_ = 0.0;   // P [s]
     float width_ = 0.0f;    // the screen panel's size, fixed for the run
     float height_ = 0.0f;
-    std::optional<double> suspendedAt_; // while a modal window holds the program
+    std::optional<double> heldAt_; // the clock when the run was held
 };
 
 } // namespace fenwa::run

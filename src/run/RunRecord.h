@@ -14,7 +14,7 @@ struct RunRecord {
     std::int32_t Stored = 0;        // photons emitted so far; DotX/DotY hold 1 to Stored
     std::vector<std::int32_t> DotX; // indices 0 to N; entry 0 is unused
     std::vector<std::int32_t> DotY;
-    std::vector<std::int32_t> BinCounts; // indices 0 to 101; heights fill 0 to 100
+    std::vector<std::int32_t> BinCounts; // indices 0 to Bins + 1; heights fill 0 to Bins
     double BinWidth = 0.0;               // height of one bin [m]
 };
 

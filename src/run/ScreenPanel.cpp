@@ -7,7 +7,7 @@ namespace fenwa::run {
 void DrawDots(const RunRecord& record, display::Surface& screen) {
     if (!record.DotsDrawn) return;
     for (std::int32_t i = 1; i <= record.Stored; ++i)
-        screen.PSet(record.DotX[i], record.DotY[i], 0xFFFFFF);
+        screen.PSet(record.DotX[i], record.DotY[i], DotColour);
 }
 
 } // namespace fenwa::run

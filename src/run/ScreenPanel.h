@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/OleColor.h"
 #include "run/RunRecord.h"
 
 namespace fenwa::display {
@@ -8,7 +9,10 @@ class Surface;
 
 namespace fenwa::run {
 
-// Redraws the dots of the last run in white. The background has already been
+// Every photon is a white dot.
+inline constexpr display::OleColor DotColour = 0xFFFFFF;
+
+// Redraws the dots of the last run. The background has already been
 // laid by the surface; only photons that have arrived are drawn.
 void DrawDots(const RunRecord& record, display::Surface& screen);
 

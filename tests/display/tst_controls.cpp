@@ -3,6 +3,7 @@
 #include "display/ControlTable.h"
 #include "display/Form.h"
 #include "display/HScrollBar.h"
+#include "display/KeyCodes.h"
 #include "display/Label.h"
 #include "display/PictureBox.h"
 #include "display/TextBox.h"
@@ -23,29 +24,22 @@ namespace {
 const FontSpec WindowFont{FontNames::Meiryo, 12};
 
 // A small window with one control of each kind, in an order unlike the tab order.
-const std::array<ControlSpec, 5> Table{{
-    {"lbl",
-     -1,
-     ControlKind::Label,
-     150,
-     150,
-     600,
-     300,
-     3,
-     QStringLiteral("x"),
-     {},
-     LabelStyle::AutoSize},
-    {"txt", -1, ControlKind::TextBox, 150, 600, 900, 420, 0, QStringLiteral("100"), {}},
-    {"bar", -1, ControlKind::HScrollBar, 150, 1200, 1800, 300, 1, QString(), {}},
-    {"cmd", 2, ControlKind::CommandButton, 150, 1650, 900, 420, 2, QStringLiteral("OK"), {}},
-    {"pic", -1, ControlKind::PictureBox, 2100, 150, 900, 900, 4, QString(), {}},
-}};
+struct TestControls {
+    Label* lbl = nullptr;
+    TextBox* txt = nullptr;
+    HScrollBar* bar = nullptr;
+    CommandButton* cmd = nullptr;
+    PictureBox* pic = nullptr;
+};
 
-// Only the digits and backspace get in, the way the count boxes filter.
-void DigitsOnly(std::int16_t& key) {
-    if ((key >= '0' && key <= '9') || key == 8) return;
-    key = 0;
-    Env().Beep();
+std::array<ControlSpec, 5> Table(TestControls& c) {
+    return {{
+        {&c.lbl, "lbl", -1, 150, 150, 600, 300, 3, QStringLiteral("x"), {}, LabelStyle::AutoSize},
+        {&c.txt, "txt", -1, 150, 600, 900, 420, 0, QStringLiteral("100"), {}},
+        {&c.bar, "bar", -1, 150, 1200, 1800, 300, 1, QString(), {}},
+        {&c.cmd, "cmd", 2, 150, 1650, 900, 420, 2, QStringLiteral("OK"), {}},
+        {&c.pic, "pic", -1, 2100, 150, 900, 900, 4, QString(), {}},
+    }};
 }
 
 } // namespace
@@ -54,29 +48,34 @@ class ControlsTest : public QObject {
     Q_OBJECT
 
     FakeEnvironment fake;
-    std::unique_ptr<ScopedEnvironment> scope;
     std::unique_ptr<Form> form;
-    template <class T> T* Get(const char* name) {
-        return form->findChild<T*>(QString::fromUtf8(name));
+    TestControls c;
+
+    // Only the digits and backspace get in, the way the count boxes filter.
+    void DigitsOnly(TextBox& box) {
+        box.SetKeyPress([this](std::int16_t& key) {
+            if ((key >= '0' && key <= '9') || key == KeyAscii::Back) return;
+            key = 0;
+            fake.Beep();
+        });
+        box.SetDigitsOnly();
+        connect(&box, &TextBox::inputRejected, this, [this] { fake.Beep(); });
     }
 
 private slots:
     void init() {
         fake = FakeEnvironment();
-        scope = std::make_unique<ScopedEnvironment>(fake);
         form = std::make_unique<Form>();
         form->SetClientSize(4500, 3000, Form::Border::FixedSingle);
-        BuildControls(*form, WindowFont, Table);
-        Get<TextBox>("txt")->SetKeyPress(DigitsOnly);
+        c = {};
+        BuildControls(*form, WindowFont, Table(c));
+        DigitsOnly(*c.txt);
     }
-    void cleanup() {
-        form.reset();
-        scope.reset();
-    }
+    void cleanup() { form.reset(); }
 
     void controlsAreNamedAndPlacedFromTheTable() {
-        QVERIFY(Get<CommandButton>("cmd(2)"));
-        QCOMPARE(Get<TextBox>("txt")->geometry(), QRect(10, 40, 60, 28));
+        QCOMPARE(c.cmd->objectName(), QStringLiteral("cmd(2)"));
+        QCOMPARE(c.txt->geometry(), QRect(10, 40, 60, 28));
         QCOMPARE(form->size(), QSize(300, 200));
         QCOMPARE(form->Controls().size(), size_t(5));
         QCOMPARE(KindOf(form->Controls()[2]), ControlKind::HScrollBar);
@@ -84,20 +83,19 @@ private slots:
     }
 
     void tabOrderFollowsTabIndices() {
-        QCOMPARE(Get<TextBox>("txt")->nextInFocusChain(), Get<HScrollBar>("bar"));
-        QCOMPARE(Get<HScrollBar>("bar")->nextInFocusChain(), Get<CommandButton>("cmd(2)"));
+        QCOMPARE(c.txt->nextInFocusChain(), c.bar);
+        QCOMPARE(c.bar->nextInFocusChain(), c.cmd);
     }
 
     void themeSkipsTextBoxesAndScrollBars() {
-        const QColor boxBase = Get<TextBox>("txt")->palette().color(QPalette::Base);
+        const QColor boxBase = c.txt->palette().color(QPalette::Base);
         dspCommon::InitDisplay(*form);
         QCOMPARE(form->BackColor(), 0xF0F0F0u);
-        QCOMPARE(Get<Label>("lbl")->BackColor(), 0xF0F0F0u);
-        QCOMPARE(Get<CommandButton>("cmd(2)")->BackColor(), 0xF0F0F0u);
-        QCOMPARE(Get<PictureBox>("pic")->BackColor(), 0xF0F0F0u);
-        QCOMPARE(Get<TextBox>("txt")->palette().color(QPalette::Base), boxBase);
-        QVERIFY(!Get<HScrollBar>("bar")->property("BackColor").isValid());
-        QCOMPARE(dspCommon::Pi, 3.141592653589793);
+        QCOMPARE(c.lbl->BackColor(), 0xF0F0F0u);
+        QCOMPARE(c.cmd->BackColor(), 0xF0F0F0u);
+        QCOMPARE(c.pic->BackColor(), 0xF0F0F0u);
+        QCOMPARE(c.txt->palette().color(QPalette::Base), boxBase);
+        QVERIFY(!c.bar->property("BackColor").isValid());
         QCOMPARE(dspCommon::GreyBlue, 0x806060u);
         QCOMPARE(dspCommon::White, 0xFFFFFFu);
     }
@@ -109,7 +107,7 @@ private slots:
     }
 
     void autoSizedLabelFollowsItsCaption() {
-        auto* label = Get<Label>("lbl");
+        auto* label = c.lbl;
         const QPoint corner = label->pos();
         label->SetCaption(QStringLiteral("フォトンの個数を指定して，ここをクリックしてください。"));
         QCOMPARE(label->pos(), corner);
@@ -118,7 +116,7 @@ private slots:
     }
 
     void labelClickNeedsPressAndReleaseInside() {
-        auto* label = Get<Label>("lbl");
+        auto* label = c.lbl;
         QSignalSpy clicks(label, &Label::Click);
         QTest::mouseClick(label, Qt::LeftButton);
         QCOMPARE(clicks.count(), 1);
@@ -144,7 +142,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, expected);
         QFETCH(int, beeps);
-        auto* box = Get<TextBox>("txt");
+        auto* box = c.txt;
         box->setFocus();
         box->SetSelStart(3);
         for (const QChar character : typed) {
@@ -157,7 +155,7 @@ private slots:
     }
 
     void backspacePassesAndHandlerMayChangeTheKey() {
-        auto* box = Get<TextBox>("txt");
+        auto* box = c.txt;
         box->SetSelStart(3);
         QTest::keyClick(box, Qt::Key_Backspace);
         QCOMPARE(box->text(), QStringLiteral("10"));
@@ -177,7 +175,7 @@ private slots:
     void pastedDroppedAndComposedTextMeetsTheSameFilter() {
         QFETCH(QString, text);
         QFETCH(bool, accepted);
-        auto* box = Get<TextBox>("txt");
+        auto* box = c.txt;
         const QString expected = accepted ? QStringLiteral("100") + text : QStringLiteral("100");
 
         // Paste from the keyboard.
@@ -214,7 +212,7 @@ private slots:
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
         for (QAction* action : menu->actions())
-            if (action->text().startsWith(QLatin1String("&Paste"))) action->trigger();
+            if (action->text().startsWith(QLineEdit::tr("&Paste"))) action->trigger();
         menu->close();
         QCOMPARE(box->text(), expected);
 
@@ -231,7 +229,7 @@ private slots:
     // A composition left unfinished lets Right carry the caret past the end of
     // the text; what is typed or pasted next still joins the text directly.
     void anUnfinishedCompositionLetsNoBlankIn() {
-        auto* box = Get<TextBox>("txt");
+        auto* box = c.txt;
         box->SetSelStart(3);
         QInputMethodEvent composing(QStringLiteral("９"), {});
         QCoreApplication::sendEvent(box, &composing);
@@ -245,7 +243,7 @@ private slots:
     }
 
     void scrollBarTellsScrollFromChange() {
-        auto* bar = Get<HScrollBar>("bar");
+        auto* bar = c.bar;
         bar->SetMin(100);
         bar->SetMax(10000);
         bar->SetSmallChange(10);
@@ -268,21 +266,21 @@ private slots:
     }
 
     void scrollBarReportsEnter() {
-        auto* bar = Get<HScrollBar>("bar");
+        auto* bar = c.bar;
         std::vector<int> keys;
         bar->SetKeyPress([&](std::int16_t& key) { keys.push_back(key); });
         QTest::keyClick(bar, Qt::Key_Return);
-        QCOMPARE(keys, std::vector<int>{13});
+        QCOMPARE(keys, std::vector<int>{KeyAscii::Return});
     }
 
     void escapeClicksTheCancelButtonFromAnyControl() {
-        auto* button = Get<CommandButton>("cmd(2)");
+        auto* button = c.cmd;
         form->SetCancelButton(button);
         QSignalSpy clicks(button, &CommandButton::Click);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        Get<TextBox>("txt")->setFocus();
-        QTest::keyClick(Get<TextBox>("txt"), Qt::Key_Escape);
+        c.txt->setFocus();
+        QTest::keyClick(c.txt, Qt::Key_Escape);
         QCOMPARE(clicks.count(), 1);
     }
 
@@ -291,19 +289,19 @@ private slots:
         form->SetKeyPreview(true);
         form->SetKeyDown([&](int& key, int) {
             seen.push_back(key);
-            if (key == 39) key = 0;
+            if (key == KeyCode::Right) key = 0;
         });
-        auto* box = Get<TextBox>("txt");
+        auto* box = c.txt;
         box->SetSelStart(0);
         QTest::keyClick(box, Qt::Key_Right);
         QCOMPARE(box->SelStart(), 0); // swallowed before the box
         QTest::keyClick(box, Qt::Key_Left);
         QTest::keyClick(box, Qt::Key_F5); // no code: not previewed, ignored by the box
-        QCOMPARE(seen, (std::vector<int>{39, 37}));
+        QCOMPARE(seen, (std::vector<int>{KeyCode::Right, KeyCode::Left}));
     }
 
     void buttonPaintsItsOwnBackColor() {
-        auto* button = Get<CommandButton>("cmd(2)");
+        auto* button = c.cmd;
         button->SetBackColor(RGB(220, 220, 255));
         const QImage face = button->grab().toImage();
         QCOMPARE(face.pixelColor(face.width() / 2, 4), QColor(220, 220, 255));

@@ -9,16 +9,10 @@
 #include <numbers>
 
 using fenwa::model::Apparatus;
+using fenwa::model::DefaultApparatus;
 using fenwa::model::Intensity;
 
 namespace {
-
-Apparatus DefaultApparatus(int slitCount) {
-    Apparatus apparatus;
-    fenwa::model::SetDefaults(apparatus, 4 * std::atan(1.0));
-    apparatus.SlitCount = static_cast<std::int16_t>(slitCount);
-    return apparatus;
-}
 
 // |sum of unit waves from point slits at the given positions|^2 / n^2, with
 // the path differences taken by plain subtraction in extended precision: an
@@ -93,6 +87,7 @@ void TestIntensity::valuesOfTheDefaultApparatus() {
 
     const double actual = Intensity(DefaultApparatus(slits), y);
 
+    QCOMPARE(fenwa::model::TwoPi, 6.283185307179586); // pi at full precision, never 0
     QVERIFY2(std::abs(actual - expected) <= tolerance,
              qPrintable(QString::asprintf("I = %.17g, expected %.17g", actual, expected)));
 }

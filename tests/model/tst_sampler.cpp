@@ -9,6 +9,7 @@
 #include <cstdint>
 
 using fenwa::model::Apparatus;
+using fenwa::model::DefaultApparatus;
 using fenwa::model::SamplePhotonY;
 using fenwa::test::ScriptedRandom;
 
@@ -16,13 +17,6 @@ namespace {
 
 constexpr float LargestBelowOne = 1.0f - 0x1p-24f;
 constexpr float SmallestAboveZero = 0x1p-24f;
-
-Apparatus DefaultApparatus(int slitCount) {
-    Apparatus apparatus;
-    fenwa::model::SetDefaults(apparatus, 4 * std::atan(1.0));
-    apparatus.SlitCount = static_cast<std::int16_t>(slitCount);
-    return apparatus;
-}
 
 // A draw r1 near the one-slit centre where the intensity lies strictly between
 // the largest float below 1 and 1, but rounds down to that float: only a

@@ -14,23 +14,17 @@
 #include <vector>
 
 using fenwa::model::Apparatus;
+using fenwa::model::DefaultApparatus;
 using fenwa::model::Intensity;
 
 namespace {
 
 constexpr int Photons = 200000;
-constexpr int Bins = 100;
+constexpr int Cells = 100;        // of the chi-square test
 constexpr float Seed = 43200.25f; // a quarter second after noon
 
-Apparatus DefaultApparatus(int slitCount) {
-    Apparatus apparatus;
-    fenwa::model::SetDefaults(apparatus, 4 * std::atan(1.0));
-    apparatus.SlitCount = static_cast<std::int16_t>(slitCount);
-    return apparatus;
-}
-
 struct Run {
-    std::vector<double> counts = std::vector<double>(Bins);
+    std::vector<double> counts = std::vector<double>(Cells);
     std::int64_t draws = 0;
 };
 
@@ -58,13 +52,13 @@ double Chance(Model model, Apparatus a, double y) {
         chance = Intensity(a, y);
         break;
     case Unsquared: {
-        const double phase = a.Pi * y * a.SlitSize / (a.WaveLen * a.ScreenDist);
+        const double phase = fenwa::model::Pi * y * a.SlitSize / (a.WaveLen * a.ScreenDist);
         chance = a.SlitCount == 1 ? (phase == 0 ? 1 : std::sin(phase) / phase) : std::cos(phase);
         break;
     }
     case AcceptAboveChance: chance = 1 - Intensity(a, y); break;
-    case PiForTwoPi:
-        a.TwoPi = a.Pi;
+    case PiForTwoPi: // the same phases as twice the wavelength
+        a.WaveLen *= 2;
         chance = Intensity(a, y);
         break;
     }
@@ -75,11 +69,11 @@ double Chance(Model model, Apparatus a, double y) {
 // rule within each bin.
 std::vector<double> Expected(Model model, const Apparatus& a) {
     constexpr int steps = 16;
-    const double width = 2 * a.YMax / Bins;
+    const double width = 2 * a.YMax / Cells;
     const double h = width / steps;
-    std::vector<double> mass(Bins);
+    std::vector<double> mass(Cells);
     double total = 0;
-    for (int b = 0; b < Bins; ++b) {
+    for (int b = 0; b < Cells; ++b) {
         const double start = -a.YMax + b * width;
         double sum = 0;
         for (int i = 0; i <= steps; ++i) {
@@ -116,12 +110,12 @@ void TestSamplerStatistics::initTestCase() {
         fenwa::test::CountingRandom random;
         random.Randomize(Seed);
         Run& run = runs_[static_cast<std::size_t>(slits)];
-        const double width = 2 * apparatus.YMax / Bins;
+        const double width = 2 * apparatus.YMax / Cells;
         for (int i = 0; i < Photons; ++i) {
             const double y = fenwa::model::SamplePhotonY(apparatus, random);
             QVERIFY(y >= -apparatus.YMax && y < apparatus.YMax);
             const auto bin = static_cast<int>(std::floor((y + apparatus.YMax) / width));
-            run.counts[static_cast<std::size_t>(std::min(bin, Bins - 1))] += 1;
+            run.counts[static_cast<std::size_t>(std::min(bin, Cells - 1))] += 1;
         }
         run.draws = random.Draws();
     }

@@ -1,6 +1,8 @@
 #include "display/PictureBox.h"
 #include "display/Twips.h"
+#include "display/dspCommon.h"
 #include "model/Apparatus.h"
+#include "model/Bins.h"
 #include "run/HistogramPanel.h"
 
 #include <QtTest>
@@ -11,23 +13,16 @@ using display::OleColor;
 
 namespace {
 
-constexpr OleColor GreyBlue = 0x806060;
+using dspCommon::GreyBlue;
 constexpr OleColor Cyan = 0xFFFF00;
 constexpr OleColor Green = 0x00FF00;
-
-model::Apparatus Default(int slits) {
-    model::Apparatus apparatus;
-    model::SetDefaults(apparatus, 4.0 * std::atan(1.0));
-    apparatus.SlitCount = static_cast<std::int16_t>(slits);
-    return apparatus;
-}
 
 // A finished run of the given count with every bin holding perBin photons.
 run::RunRecord Finished(std::int32_t count, std::int32_t perBin) {
     run::RunRecord record;
     record.DotsDrawn = record.HistoReady = true;
     record.Count = record.Stored = count;
-    record.BinCounts.assign(102, perBin);
+    record.BinCounts.assign(model::Bins + 2, perBin);
     return record;
 }
 
@@ -60,11 +55,12 @@ private slots:
         QFETCH(int, slits);
         QFETCH(int, photons);
         QFETCH(double, g);
-        QVERIFY(std::abs(run::NormalisationFactor(Default(slits), photons) - g) < 1e-9);
+        QVERIFY(std::abs(run::NormalisationFactor(model::DefaultApparatus(slits), photons) - g) <
+                1e-9);
     }
 
     void curveHasOneHundredPointsFromTheTopEdge() {
-        const auto apparatus = Default(2);
+        const auto apparatus = model::DefaultApparatus(2);
         const double vs = 396 / (2 * apparatus.YMax);
         const auto points = run::CurvePoints(apparatus, 182 / 1.2, vs);
         QCOMPARE(points.size(), size_t(100));
@@ -77,14 +73,14 @@ private slots:
     void nothingIsDrawnBeforeARunHasEnded() {
         run::RunRecord record = Finished(1000, 20);
         record.HistoReady = false;
-        run::DrawHistogram(record, Default(2), surface(), GreyBlue);
+        run::DrawHistogram(record, model::DefaultApparatus(2), surface(), GreyBlue);
         QCOMPARE(surface().Point(0, 0), OleColor(0xF0F0F0));
         QCOMPARE(surface().Point(100, 200), OleColor(0xF0F0F0));
     }
 
     void barsLieOnTheCurveScaleInTheirColours() {
         // Two slits, 1000 photons, 20 in every bin: each bar estimates intensity 1.
-        run::DrawHistogram(Finished(1000, 20), Default(2), surface(), GreyBlue);
+        run::DrawHistogram(Finished(1000, 20), model::DefaultApparatus(2), surface(), GreyBlue);
         const int length = 152;                     // round(20 * 0.05 * 182 / 1.2)
         QCOMPARE(surface().Point(0, 0), Cyan);      // bar 0 starts at the top edge
         QCOMPARE(surface().Point(length, 2), Cyan); // its right end
@@ -99,13 +95,13 @@ private slots:
     }
 
     void emptyBinStillDrawsAZeroWidthBar() {
-        run::DrawHistogram(Finished(1000, 0), Default(2), surface(), GreyBlue);
+        run::DrawHistogram(Finished(1000, 0), model::DefaultApparatus(2), surface(), GreyBlue);
         QCOMPARE(surface().Point(0, 100), Cyan);
     }
 
     void everyRepaintDrawsTheSamePicture() {
         const auto record = Finished(2000, 17);
-        const auto apparatus = Default(3);
+        const auto apparatus = model::DefaultApparatus(3);
         surface().SetPaintHandler(
             [&] { run::DrawHistogram(record, apparatus, surface(), GreyBlue); });
         const QImage first = panel->grab().toImage();

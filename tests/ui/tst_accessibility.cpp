@@ -1,4 +1,4 @@
-#include "FakeEnvironment.h"
+#include "MainWindowFixture.h"
 #include "display/Fonts.h"
 #include "display/Label.h"
 #include "display/TextBox.h"
@@ -40,14 +40,9 @@ QString Caption(QWidget* control) {
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
-    FakeEnvironment fake;
     FixedRandom random;
-    std::unique_ptr<display::ScopedEnvironment> scope;
-    std::unique_ptr<frmFenwa> window;
-
-    template <class T> T* Get(const char* name) {
-        return window->findChild<T*>(QString::fromLatin1(name));
-    }
+    test::MainWindowFixture window;
+    FakeEnvironment& fake = window.fake;
     // Keys go where the focus is, as they do for a user.
     static void Press(Qt::Key key, int times = 1) {
         for (int i = 0; i < times; ++i) {
@@ -73,17 +68,8 @@ class AccessibilityTest : public QObject {
 private slots:
     void initTestCase() { display::InstallFontSubstitutions(); }
 
-    void init() {
-        fake = FakeEnvironment();
-        scope = std::make_unique<display::ScopedEnvironment>(fake);
-        window = std::make_unique<frmFenwa>(random);
-        window->Form_Load();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
-    void cleanup() {
-        window.reset();
-        scope.reset();
-    }
+    void init() { QVERIFY(window.Open(random)); }
+    void cleanup() { window.Close(); }
 
     // Controls with a caption are named by it, the others by a description.
     void everyControlHasAName() {
@@ -92,9 +78,9 @@ private slots:
                              {"txtN", QStringLiteral("フォトンの個数")},
                              {"hsbN", QStringLiteral("フォトンの個数のスクロールバー")}});
         // A caption set later names its control from then on.
-        QVERIFY(AccessibleName(Get<display::Label>("lblA")).contains(QStringLiteral("スリット")));
+        QVERIFY(AccessibleName(window->lblA).contains(QStringLiteral("スリット")));
 
-        frmFenwaHelp help;
+        frmFenwaHelp help(fake);
         help.Form_Load();
         CheckNames(help, {{"txtN", QStringLiteral("練習用のテキストボックス")},
                           {"hsbN", QStringLiteral("練習用の水平スクロールバー")}});
@@ -108,10 +94,7 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), "300");
         Press(Qt::Key_Return);
         QVERIFY(window->running());
-        for (int guard = 0; window->running() && guard < 10000; ++guard) {
-            fake.monotonic += 0.01;
-            window->photonRun().Tick();
-        }
+        window.RunToEnd();
         QVERIFY(!window->running());
         QCOMPARE(window->photonRun().Record().Count, 300);
 
@@ -144,7 +127,7 @@ private slots:
             auto* help = qobject_cast<frmFenwaHelp*>(QApplication::activeModalWidget());
             if (!help || !QTest::qWaitForWindowActive(help)) return;
             Press(Qt::Key_Right);
-            practised = help->findChild<display::TextBox*>("txtN")->text();
+            practised = help->txtN->text();
             Press(Qt::Key_Escape);
             closed = !help->isVisible();
             if (!closed) help->close();

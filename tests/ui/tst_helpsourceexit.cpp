@@ -1,10 +1,11 @@
-#include "FakeEnvironment.h"
+#include "MainWindowFixture.h"
 #include "display/CommandButton.h"
 #include "display/Fonts.h"
 #include "display/HScrollBar.h"
 #include "display/Label.h"
-#include "display/Rounding.h"
+#include "display/SystemEnvironment.h"
 #include "display/TextBox.h"
+#include "display/dspCommon.h"
 #include "ui/help/frmFenwaHelp.h"
 #include "ui/main/frmFenwa.h"
 
@@ -42,12 +43,9 @@ QList<QMessageBox*> Notices() {
 class HelpSourceExitTest : public QObject {
     Q_OBJECT
 
-    FakeEnvironment fake;
     FixedRandom random;
-    std::unique_ptr<ScopedEnvironment> scope;
-    std::unique_ptr<frmFenwa> window;
-
-    template <class T> T* Get(const QString& name) { return window->findChild<T*>(name); }
+    fenwa::test::MainWindowFixture window;
+    FakeEnvironment& fake = window.fake;
 
     // A click as the window system delivers it, so that a modal window can refuse it.
     void ClickThroughTheWindow(QWidget* control) {
@@ -55,39 +53,18 @@ class HelpSourceExitTest : public QObject {
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
     }
 
-    // Presses the help button and, while the help window is shown modally,
-    // runs `inside` on it and then closes it. False if no help window came.
     bool WithHelpWindow(const std::function<void(frmFenwaHelp&)>& inside) {
-        bool came = false;
-        QTimer meanwhile; // dies with this call, should no window come
-        meanwhile.setSingleShot(true);
-        connect(&meanwhile, &QTimer::timeout, this, [&] {
-            auto* help = qobject_cast<frmFenwaHelp*>(QApplication::activeModalWidget());
-            if (!help) return;
-            came = true;
-            if (QTest::qWaitForWindowActive(help)) inside(*help);
-            help->close();
-        });
-        meanwhile.start(0);
-        Get<CommandButton>("cmdHelp")->click();
-        return came;
+        return window.WithHelpWindow(inside);
     }
 
 private slots:
     void initTestCase() { InstallFontSubstitutions(); }
 
-    void init() {
-        fake = FakeEnvironment();
-        scope = std::make_unique<ScopedEnvironment>(fake);
-        window = std::make_unique<frmFenwa>(random);
-        window->Form_Load();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
+    void init() { QVERIFY(window.Open(random)); }
     void cleanup() {
         for (QMessageBox* notice : Notices())
             notice->close();
-        window.reset();
-        scope.reset();
+        window.Close();
     }
 
     void helpOpensModallyNearTheScreenCorner() {
@@ -100,37 +77,36 @@ private slots:
         QVERIFY(WithHelpWindow([&](frmFenwaHelp& help) {
             opened = &help;
             at = help.pos();
-            count = help.findChild<TextBox*>("txtN")->text();
-            focusInBox = QApplication::focusWidget() == help.findChild<TextBox*>("txtN");
-            ClickThroughTheWindow(Get<CommandButton>("cmdSlitNo(3)"));
+            count = help.txtN->text();
+            focusInBox = QApplication::focusWidget() == help.txtN;
+            ClickThroughTheWindow(window->cmdSlitNo[3]);
             slitsAfterClick = window->apparatus().SlitCount;
         }));
         // Screen coordinates: the main window's place does not matter.
-        QCOMPARE(at, QPoint(RoundToInt32(0.01 * window->Width() / 15),
-                            RoundToInt32(0.01 * window->Height() / 15)));
+        QCOMPARE(at, QPoint(8, 6)); // 0.01 of 794 x 568 pixels
         QCOMPARE(count, QStringLiteral("5000"));
         QVERIFY(focusInBox);
         QCOMPARE(slitsAfterClick, 2); // the main window took no input
         QVERIFY(opened.isNull());     // gone once closed
         QVERIFY(!QApplication::activeModalWidget());
-        ClickThroughTheWindow(Get<CommandButton>("cmdSlitNo(3)"));
+        ClickThroughTheWindow(window->cmdSlitNo[3]);
         QCOMPARE(window->apparatus().SlitCount, std::int16_t(3));
     }
 
     void reopeningStartsAfresh() {
         QVERIFY(WithHelpWindow([](frmFenwaHelp& help) {
-            auto* box = help.findChild<TextBox*>("txtN");
+            auto* box = help.txtN;
             QTest::keyClicks(box, "7");
             QTest::keyClick(box, Qt::Key_Backspace);
             QTest::keyClick(box, Qt::Key_Backspace);
-            help.findChild<HScrollBar*>("hsbN")->SetValue(9000);
+            help.hsbN->SetValue(9000);
             QTest::keyClicks(box, "12");
         }));
         QString count;
         int value = 0;
         QVERIFY(WithHelpWindow([&](frmFenwaHelp& help) {
-            count = help.findChild<TextBox*>("txtN")->text();
-            value = help.findChild<HScrollBar*>("hsbN")->Value();
+            count = help.txtN->text();
+            value = help.hsbN->Value();
         }));
         QCOMPARE(count, QStringLiteral("5000"));
         QCOMPARE(value, 5000);
@@ -139,7 +115,7 @@ private slots:
     void escapeClosesTheHelpWindowAndEndsNothing() {
         bool stillOpen = true;
         QVERIFY(WithHelpWindow([&](frmFenwaHelp& help) {
-            QTest::keyClick(help.findChild<TextBox*>("txtN"), Qt::Key_Escape);
+            QTest::keyClick(help.txtN, Qt::Key_Escape);
             stillOpen = help.isVisible();
         }));
         QVERIFY(!stillOpen);
@@ -148,15 +124,15 @@ private slots:
     }
 
     void downloadOpensTheArchiveAddressOnEveryClick() {
-        QTest::mouseClick(Get<Label>("GetSrc"), Qt::LeftButton);
-        QTest::mouseClick(Get<Label>("GetSrc"), Qt::LeftButton);
+        QTest::mouseClick(window->GetSrc, Qt::LeftButton);
+        QTest::mouseClick(window->GetSrc, Qt::LeftButton);
         QCOMPARE(fake.openedUrls, QStringList({Address, Address}));
         QVERIFY(Notices().isEmpty());
     }
 
     void noBrowserLeavesANoticeAndTheLessonGoesOn() {
         fake.browserAvailable = false;
-        QTest::mouseClick(Get<Label>("GetSrc"), Qt::LeftButton);
+        QTest::mouseClick(window->GetSrc, Qt::LeftButton);
         QCOMPARE(Notices().size(), 1);
         QMessageBox* notice = Notices().first();
         QVERIFY(notice->text().contains(Address));
@@ -165,9 +141,9 @@ private slots:
         QVERIFY(window->isVisible());
 
         // The main window still takes input, and a second failure adds no notice.
-        QTest::mouseClick(Get<CommandButton>("cmdSlitNo(3)"), Qt::LeftButton);
+        QTest::mouseClick(window->cmdSlitNo[3], Qt::LeftButton);
         QCOMPARE(window->apparatus().SlitCount, std::int16_t(3));
-        QTest::mouseClick(Get<Label>("GetSrc"), Qt::LeftButton);
+        QTest::mouseClick(window->GetSrc, Qt::LeftButton);
         QCOMPARE(Notices().size(), 1);
         QCOMPARE(fake.openedUrls.size(), 2);
     }
@@ -195,9 +171,8 @@ private slots:
         opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin.path()));
-        Environment desktop; // the real one, finding the opener above
-        ScopedEnvironment inForce(desktop);
-        QTest::mouseClick(Get<Label>("GetSrc"), Qt::LeftButton);
+        SystemEnvironment desktop; // the real one, finding the opener above
+        fenwa::dspCommon::OpenUrl(desktop, Address);
         qputenv("PATH", path);
         QTRY_VERIFY(qApp->findChildren<QProcess*>().isEmpty()); // the opener has ended
         QFile address(asked);

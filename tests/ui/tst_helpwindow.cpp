@@ -1,4 +1,4 @@
-#include "FakeEnvironment.h"
+#include "WindowFixture.h"
 #include "display/Fonts.h"
 #include "display/HScrollBar.h"
 #include "display/Label.h"
@@ -54,16 +54,11 @@ QList<QPair<int, int>> InkBands(const QImage& image) {
 class HelpWindowTest : public QObject {
     Q_OBJECT
 
-    FakeEnvironment fake;
-    std::unique_ptr<ScopedEnvironment> scope;
-    std::unique_ptr<frmFenwaHelp> window;
-    int widthAtLoad = 0;
+    fenwa::test::WindowFixture<frmFenwaHelp> window;
+    FakeEnvironment& fake = window.fake;
 
-    template <class T> T* Get(const char* name) {
-        return window->findChild<T*>(QString::fromLatin1(name));
-    }
-    TextBox* Box() { return Get<TextBox>("txtN"); }
-    HScrollBar* Bar() { return Get<HScrollBar>("hsbN"); }
+    TextBox* Box() { return window->txtN; }
+    HScrollBar* Bar() { return window->hsbN; }
 
     // Where a part of the scroll bar lies, in the bar's pixels.
     QRect Part(QStyle::SubControl part) {
@@ -84,28 +79,18 @@ class HelpWindowTest : public QObject {
 private slots:
     void initTestCase() { InstallFontSubstitutions(); }
 
-    void init() {
-        fake = FakeEnvironment();
-        scope = std::make_unique<ScopedEnvironment>(fake);
-        window = std::make_unique<frmFenwaHelp>();
-        window->Form_Load();
-        widthAtLoad = window->Width();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
-    void cleanup() {
-        window.reset();
-        scope.reset();
-    }
+    void init() { QVERIFY(window.Open()); }
+    void cleanup() { window.Close(); }
 
     void opensWithItsCaptionsAndFiveThousand() {
         QCOMPARE(window->Caption(), Caption);
-        QCOMPARE(Get<Label>("lblHead")->Caption(), Head);
-        QCOMPARE(Get<Label>("Label1")->Caption(), TextBoxNote);
-        QCOMPARE(Get<Label>("Label2")->Caption(), ScrollBarNote);
+        QCOMPARE(window->lblHead->Caption(), Head);
+        QCOMPARE(window->Label1->Caption(), TextBoxNote);
+        QCOMPARE(window->Label2->Caption(), ScrollBarNote);
         QStringList markers;
-        for (const char* name : {"Label7", "Label3", "Label6", "Label5", "Label4"})
-            markers << Get<Label>(name)->Caption();
+        for (Label* marker :
+             {window->Label7, window->Label3, window->Label6, window->Label5, window->Label4})
+            markers << marker->Caption();
         QCOMPARE(markers, QStringList({"A", "B", "C", "B", "A"}));
 
         QCOMPARE(Box()->text(), QStringLiteral("5000"));
@@ -126,21 +111,21 @@ private slots:
     void coloursAfterLoad() {
         QCOMPARE(window->BackColor(), PaleYellow);
         QCOMPARE(window->grab().toImage().pixel(5, 5), PaleYellowRgb);
-        for (const char* name :
-             {"lblHead", "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"})
-            QCOMPARE(Get<Label>(name)->BackColor(), 0xC8F0F0u);
-        QCOMPARE(Get<Label>("Label1")->ForeColor(), 0xC00000u);
-        QCOMPARE(Get<Label>("Label2")->ForeColor(), 0xC00000u);
+        for (Label* label : {window->lblHead, window->Label1, window->Label2, window->Label3,
+                             window->Label4, window->Label5, window->Label6, window->Label7})
+            QCOMPARE(label->BackColor(), 0xC8F0F0u);
+        QCOMPARE(window->Label1->ForeColor(), 0xC00000u);
+        QCOMPARE(window->Label2->ForeColor(), 0xC00000u);
         // The practice controls keep the platform's colours.
         QVERIFY(Box()->palette() == QApplication::palette(Box()));
         QVERIFY(Bar()->palette() == QApplication::palette(Bar()));
     }
 
     void headingStandsAtAQuarterOfTheWidth() {
-        const auto* head = Get<Label>("lblHead");
-        // The frame is known only once the window is shown; load takes the
-        // width it knows then.
-        QCOMPARE(head->x(), RoundToInt32(0.25 * widthAtLoad / 15.0));
+        // Load takes the width it knows before the window is shown, when the
+        // frame is not yet known: a quarter of 548 pixels.
+        const auto* head = window->lblHead;
+        QCOMPARE(head->x(), 137);
         QVERIFY(qAbs(head->x() - window->frameGeometry().width() / 4) <= 2);
         QCOMPARE(head->y(), 19);
     }
@@ -158,7 +143,7 @@ private slots:
         QFETCH(QString, marker);
         QFETCH(QStyle::SubControl, part);
         const QRect below = Part(part).translated(Bar()->pos());
-        const auto* label = window->findChild<Label*>(marker);
+        const auto* label = window->findChild<Label*>(marker); // the row names it
         const int middle = label->geometry().center().x();
         QVERIFY2(below.left() <= middle && middle <= below.right(),
                  qPrintable(QStringLiteral("%1 at %2, part from %3 to %4")
@@ -292,7 +277,7 @@ private slots:
     void eightLinesStandBetweenHeadingAndTextBox() {
         const QList<QPair<int, int>> bands = InkBands(window->surface().Image());
         QCOMPARE(bands.size(), 8);
-        QVERIFY(bands.first().first > Get<Label>("lblHead")->geometry().bottom());
+        QVERIFY(bands.first().first > window->lblHead->geometry().bottom());
         QVERIFY(bands.last().second < Box()->y());
     }
 

@@ -1,4 +1,4 @@
-#include "FakeEnvironment.h"
+#include "MainWindowFixture.h"
 #include "display/CommandButton.h"
 #include "display/Fonts.h"
 #include "display/HScrollBar.h"
@@ -51,63 +51,49 @@ QString Title(int slits) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    FakeEnvironment fake;
     SeedSpy random;
-    std::unique_ptr<ScopedEnvironment> scope;
-    std::unique_ptr<frmFenwa> window;
+    fenwa::test::MainWindowFixture window;
+    FakeEnvironment& fake = window.fake;
 
-    template <class T> T* Get(const QString& name) { return window->findChild<T*>(name); }
-    CommandButton* Slit(int i) {
-        return Get<CommandButton>(QStringLiteral("cmdSlitNo(%1)").arg(i));
-    }
+    CommandButton* Slit(int i) { return window->cmdSlitNo[std::size_t(i)]; }
 
 private slots:
     void initTestCase() { InstallFontSubstitutions(); }
 
     void init() {
-        fake = FakeEnvironment();
         fake.timer = 45296.5f;
         random = SeedSpy();
-        scope = std::make_unique<ScopedEnvironment>(fake);
-        window = std::make_unique<frmFenwa>(random);
-        window->Form_Load();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(window.Open(random));
     }
-    void cleanup() {
-        window.reset();
-        scope.reset();
-    }
+    void cleanup() { window.Close(); }
 
     void opensWithTwoSlitsAndACountOfHundred() {
         QCOMPARE(window->Caption(), WindowCaption(2));
-        QCOMPARE(Get<Label>("lblA")->Caption(), Title(2));
-        QCOMPARE(Get<Label>("lblMSG")->Caption(),
+        QCOMPARE(window->lblA->Caption(), Title(2));
+        QCOMPARE(window->lblMSG->Caption(),
                  QString::fromUtf16(u"\u30D5\u30A9\u30C8\u30F3\u306E\u500B\u6570\u3092\u6307\u5B9A"
                                     u"\u3057\u3066\uFF0C\u3053\u3053\u3092\u30AF\u30EA\u30C3\u30AF"
                                     u"\u3057\u3066\u304F\u3060\u3055\u3044\u3002"));
-        QCOMPARE(Get<CommandButton>("cmdHelp")->text(),
-                 QStringLiteral("フォトン数 指定方法の説明"));
-        QCOMPARE(Get<CommandButton>("cmdEnd")->text(), QStringLiteral("終了"));
-        QCOMPARE(Get<Label>("Label2")->Caption(), QString::fromUtf16(u"p. 13\uFF5E15"));
+        QCOMPARE(window->cmdHelp->text(), QStringLiteral("フォトン数 指定方法の説明"));
+        QCOMPARE(window->cmdEnd->text(), QStringLiteral("終了"));
+        QCOMPARE(window->Label2->Caption(), QString::fromUtf16(u"p. 13\uFF5E15"));
         QCOMPARE(Slit(1)->text(), QString::fromUtf16(u"\u5358\u30B9\u30EA\u30C3\u30C8"));
         QCOMPARE(Slit(3)->text(), QString::fromUtf16(u"\uFF13\u91CD\u30B9\u30EA\u30C3\u30C8"));
         for (auto [index, caption] : {std::pair{0, "100"}, {1, "2000"}, {2, "10000"}})
-            QCOMPARE(Get<Label>(QStringLiteral("lblPhotonN(%1)").arg(index))->Caption(),
-                     QString::fromLatin1(caption));
+            QCOMPARE(window->lblPhotonN[index]->Caption(), QString::fromLatin1(caption));
 
-        auto* box = Get<TextBox>("txtN");
+        auto* box = window->txtN;
         QCOMPARE(box->text(), QStringLiteral("100"));
         QCOMPARE(box->SelStart(), 3);
         QCOMPARE(QApplication::focusWidget(), box);
-        auto* bar = Get<HScrollBar>("hsbN");
+        auto* bar = window->hsbN;
         QCOMPARE(std::tuple(bar->Min(), bar->Max(), bar->SmallChange(), bar->LargeChange(),
                             bar->Value()),
                  std::tuple(100, 10000, 10, 100, 100));
 
         const auto& apparatus = window->apparatus();
         QCOMPARE(apparatus.SlitCount, std::int16_t(2));
-        QCOMPARE(apparatus.TwoPi, 6.283185307179586);
-        QCOMPARE(apparatus.YMax, 6.33e-6 / 0.0005);
+        QCOMPARE(apparatus.YMax, 0.012660000000000001); // 6.33e-6 / 0.0005
         QCOMPARE(window->photonCount(), 100);
         QVERIFY(!window->running());
     }
@@ -126,34 +112,34 @@ private slots:
 
     void coloursAfterLoad() {
         QCOMPARE(window->BackColor(), 0xF0F0F0u);
-        for (const char* name :
-             {"lblA", "Label1", "Label2", "lblMSG", "lblPhotonN(0)", "lblPhotonN(2)"})
-            QCOMPARE(Get<Label>(QString::fromLatin1(name))->BackColor(), 0xF0F0F0u);
-        QCOMPARE(Get<Label>("GetSrc")->BackColor(), 0xF8F8F8u);
-        for (const char* name : {"cmdHelp", "cmdEnd", "cmdSlitNo(1)", "cmdSlitNo(3)"})
-            QCOMPARE(Get<CommandButton>(QString::fromLatin1(name))->BackColor(), 0xF0F0F0u);
+        for (Label* label : {window->lblA, window->Label1, window->Label2, window->lblMSG,
+                             window->lblPhotonN[0], window->lblPhotonN[2]})
+            QCOMPARE(label->BackColor(), 0xF0F0F0u);
+        QCOMPARE(window->GetSrc->BackColor(), 0xF8F8F8u);
+        for (CommandButton* button : {window->cmdHelp, window->cmdEnd, Slit(1), Slit(3)})
+            QCOMPARE(button->BackColor(), 0xF0F0F0u);
         QCOMPARE(Slit(2)->BackColor(), 0xFFDCDCu);
-        QCOMPARE(Get<PictureBox>("Pic")->BackColor(), 0xF0F0F0u);
-        QCOMPARE(Get<PictureBox>("Histo")->BackColor(), 0xF0F0F0u);
-        QCOMPARE(Get<Label>("lblMSG")->ForeColor(), 0xC00000u);
+        QCOMPARE(window->Pic->BackColor(), 0xF0F0F0u);
+        QCOMPARE(window->Histo->BackColor(), 0xF0F0F0u);
+        QCOMPARE(window->lblMSG->ForeColor(), 0xC00000u);
         // The count box keeps the platform's colours.
-        QCOMPARE(Get<TextBox>("txtN")->palette().color(QPalette::Base),
-                 QApplication::palette(Get<TextBox>("txtN")).color(QPalette::Base));
+        QCOMPARE(window->txtN->palette().color(QPalette::Base),
+                 QApplication::palette(window->txtN).color(QPalette::Base));
         // Both panels show only their light grey until a run.
-        const QImage panel = Get<PictureBox>("Pic")->grab().toImage();
+        const QImage panel = window->Pic->grab().toImage();
         QCOMPARE(panel.pixelColor(panel.width() / 2, panel.height() / 2), QColor(240, 240, 240));
     }
 
     void promptWidensToItsCaption() {
-        auto* prompt = Get<Label>("lblMSG");
+        auto* prompt = window->lblMSG;
         QCOMPARE(prompt->pos(), QPoint(80, 520));
         QVERIFY(prompt->width() > 300);
-        QVERIFY(Get<Label>("lblA")->width() > 400);
+        QVERIFY(window->lblA->width() > 400);
     }
 
     void tabOrderFollowsTheTable() {
         QStringList order;
-        QWidget* at = Get<TextBox>("txtN");
+        QWidget* at = window->txtN;
         for (int i = 0; i < 7; ++i, at = at->nextInFocusChain()) {
             while (!(at->focusPolicy() & Qt::TabFocus))
                 at = at->nextInFocusChain();
@@ -178,7 +164,7 @@ private slots:
         const int slits = presses.last();
         QCOMPARE(window->apparatus().SlitCount, std::int16_t(slits));
         QCOMPARE(window->Caption(), WindowCaption(slits));
-        QCOMPARE(Get<Label>("lblA")->Caption(), Title(slits));
+        QCOMPARE(window->lblA->Caption(), Title(slits));
         for (int i = 1; i <= 3; ++i)
             QCOMPARE(Slit(i)->BackColor(), i == slits ? 0xFFDCDCu : 0xF0F0F0u);
     }
@@ -192,11 +178,11 @@ private slots:
     }
 
     void escapeOrTheExitButtonEnds() {
-        QTest::keyClick(Get<TextBox>("txtN"), Qt::Key_Escape);
+        QTest::keyClick(window->txtN, Qt::Key_Escape);
         QCOMPARE(fake.ends, 1);
-        QTest::keyClick(Get<HScrollBar>("hsbN"), Qt::Key_Escape);
+        QTest::keyClick(window->hsbN, Qt::Key_Escape);
         QCOMPARE(fake.ends, 2);
-        QTest::mouseClick(Get<CommandButton>("cmdEnd"), Qt::LeftButton);
+        QTest::mouseClick(window->cmdEnd, Qt::LeftButton);
         QCOMPARE(fake.ends, 3);
     }
 };

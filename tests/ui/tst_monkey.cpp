@@ -6,15 +6,18 @@
 // FENWA_MONKEY_ACTIONS replace the short form's seeds and length
 // (scripts/monkey.sh).
 
-#include "FakeEnvironment.h"
+#include "MainWindowFixture.h"
 #include "display/Fonts.h"
 #include "display/HScrollBar.h"
 #include "display/Label.h"
 #include "display/NumberText.h"
 #include "display/PictureBox.h"
 #include "display/TextBox.h"
+#include "model/Bins.h"
+#include "model/PhotonCount.h"
 #include "model/StandardRandom.h"
 #include "run/PhotonRun.h"
+#include "run/ScreenPanel.h"
 #include "ui/help/frmFenwaHelp.h"
 #include "ui/main/frmFenwa.h"
 
@@ -92,10 +95,9 @@ bool AllDigits(const QString& text) {
 class MonkeyTest : public QObject {
     Q_OBJECT
 
-    FakeEnvironment fake;
     model::StandardRandom random;
-    std::unique_ptr<display::ScopedEnvironment> scope;
-    std::unique_ptr<frmFenwa> window;
+    test::MainWindowFixture window;
+    FakeEnvironment& fake = window.fake;
     std::mt19937 dice;
     // Menus and the help window run event loops of their own; these timers
     // play the user inside them. A timer does not fire again while its own
@@ -116,9 +118,7 @@ class MonkeyTest : public QObject {
     double standingStill = 0; // fake seconds of an active run without a photon
     int runsFinished = 0, helpSessions = 0;
 
-    template <class T> T* Get(QWidget* in, const QString& name) { return in->findChild<T*>(name); }
-    template <class T> T* Get(const QString& name) { return Get<T>(window.get(), name); }
-    const run::RunRecord& record() { return window->photonRun().Record(); }
+    const run::RunRecord& record() { return window.record(); }
 
     int Pick(int n) { return n > 1 ? std::uniform_int_distribution<int>(0, n - 1)(dice) : 0; }
     double Uniform(double a, double b) { return std::uniform_real_distribution<>(a, b)(dice); }
@@ -267,11 +267,7 @@ class MonkeyTest : public QObject {
         QTest::mouseRelease(top->windowHandle(), Qt::LeftButton, {}, to);
     }
 
-    // Moves the fake clock and lets the run look at it, as its timer would.
-    void Advance(double seconds) {
-        fake.monotonic += seconds;
-        window->photonRun().Tick();
-    }
+    void Advance(double seconds) { window.Advance(seconds); }
     void ClockStep() {
         double step = Uniform(0, 0.03);
         if (Chance(0.2)) step = Uniform(0.03, 2);
@@ -279,7 +275,7 @@ class MonkeyTest : public QObject {
         Log(QStringLiteral("clock %1 s").arg(step));
         const std::int32_t before = record().Stored;
         Advance(step);
-        const double period = 1.0 / (record().Count * 0.05 + 100);
+        const double period = run::PhotonPeriod(record().Count);
         // No burst: at most the photons whose time has come since the last look.
         Check(record().Stored - before <= std::max(0.0, step) / period + 1,
               QStringLiteral("%1 photons in %2 s").arg(record().Stored - before).arg(step));
@@ -298,8 +294,8 @@ class MonkeyTest : public QObject {
 
     // A panel redrawn from the record must look as it did.
     void Repaint() {
-        auto* pic = Get<PictureBox>("Pic");
-        auto* histo = Get<PictureBox>("Histo");
+        auto* pic = window->Pic;
+        auto* histo = window->Histo;
         Log(QStringLiteral("repaint"));
         const QImage dots = pic->surface().Image().copy();
         pic->surface().Refresh();
@@ -344,24 +340,24 @@ class MonkeyTest : public QObject {
         case 2: ClickIn(window.get()); break;
         case 3: Paste(); break;
         case 4: Compose(); break;
-        case 5: Drop(Get<TextBox>("txtN")); break;
-        case 6: DragOrWheel(Get<HScrollBar>("hsbN")); break;
-        case 7: ClickIn(Get<QWidget>(QStringLiteral("cmdSlitNo(%1)").arg(1 + Pick(3)))); break;
-        case 8: ClickIn(Get<QWidget>(QStringLiteral("lblPhotonN(%1)").arg(Pick(3)))); break;
-        case 9: ClickIn(Get<QWidget>("cmdHelp")); break;
+        case 5: Drop(window->txtN); break;
+        case 6: DragOrWheel(window->hsbN); break;
+        case 7: ClickIn(window->cmdSlitNo[std::size_t(1 + Pick(3))]); break;
+        case 8: ClickIn(window->lblPhotonN[std::size_t(Pick(3))]); break;
+        case 9: ClickIn(window->cmdHelp); break;
         case 10: Repaint(); break;
         case 11: ClockStep(); break;
         case 12: RunToEnd(); break;
         case 13:
             fake.browserAvailable = Chance(0.5);
-            ClickIn(Get<QWidget>("GetSrc"), {5, 5});
+            ClickIn(window->GetSrc, {5, 5});
             break;
         case 14:
             Log(QStringLiteral("close notices"));
             for (QWidget* top : QApplication::topLevelWidgets())
                 if (qobject_cast<QMessageBox*>(top) && top->isVisible()) top->close();
             break;
-        case 15: ContextMenu(Get<TextBox>("txtN")); break;
+        case 15: ContextMenu(window->txtN); break;
         case 16:
             Log(QStringLiteral("events"));
             QCoreApplication::processEvents();
@@ -379,9 +375,9 @@ class MonkeyTest : public QObject {
         window->photonRun().Tick(); // the run's timer looks in
         const std::int32_t stored = record().Stored;
         const int slits = window->apparatus().SlitCount;
-        const QString count = Get<TextBox>("txtN")->text();
-        auto* box = Get<TextBox>(&help, "txtN");
-        auto* bar = Get<HScrollBar>(&help, "hsbN");
+        const QString count = window->txtN->text();
+        auto* box = help.txtN;
+        auto* bar = help.hsbN;
         for (int n = 1 + Pick(60); n > 0 && failure.isEmpty(); --n) {
             escaped = false;
             switch (Pick(12)) {
@@ -412,10 +408,10 @@ class MonkeyTest : public QObject {
                 break;
             }
             Check(AllDigits(box->text()), QStringLiteral("help box holds '%1'").arg(box->text()));
-            Check(bar->Value() >= 100 && bar->Value() <= 10000,
+            Check(bar->Value() >= model::FewestPhotons && bar->Value() <= model::MostPhotons,
                   QStringLiteral("help bar at %1").arg(bar->Value()));
             Check(record().Stored == stored, QStringLiteral("the run went on behind the help"));
-            Check(window->apparatus().SlitCount == slits && Get<TextBox>("txtN")->text() == count,
+            Check(window->apparatus().SlitCount == slits && window->txtN->text() == count,
                   QStringLiteral("the main window took input behind the help"));
         }
         Log(QStringLiteral("help closes"));
@@ -434,10 +430,11 @@ class MonkeyTest : public QObject {
         if (!r.DotsDrawn) {
             Check(!r.HistoReady && r.Stored == 0 && !active, QStringLiteral("flags before a run"));
         } else {
-            Check(r.Count >= 100 && r.Count <= 10000, QStringLiteral("a run of %1").arg(r.Count));
+            Check(r.Count >= model::FewestPhotons && r.Count <= model::MostPhotons,
+                  QStringLiteral("a run of %1").arg(r.Count));
             Check(r.Stored >= 0 && r.Stored <= r.Count, QStringLiteral("stored %1").arg(r.Stored));
             Check(r.DotX.size() == std::size_t(r.Count) + 1 && r.DotY.size() == r.DotX.size() &&
-                      r.BinCounts.size() == 102,
+                      r.BinCounts.size() == std::size_t(model::Bins) + 2,
                   QStringLiteral("record sizes"));
             Check(active ? !r.HistoReady : r.HistoReady && r.Stored == r.Count,
                   QStringLiteral("flags of a run: active %1, histogram %2, %3 of %4")
@@ -451,25 +448,25 @@ class MonkeyTest : public QObject {
         if (!active) standingStill = 0;
         if (active && !wasActive) {
             // A run starts only from a count the box shows and the run can use.
-            const auto shown = display::ToInt32(Get<TextBox>("txtN")->text());
+            const auto shown = display::ToInt32(window->txtN->text());
             Check(shown == r.Count, QStringLiteral("a run of %1 from the box's '%2'")
                                         .arg(r.Count)
-                                        .arg(Get<TextBox>("txtN")->text()));
+                                        .arg(window->txtN->text()));
             dotsChecked = 0;
         }
-        const auto& screen = Get<PictureBox>("Pic")->surface();
+        const auto& screen = window->Pic->surface();
         for (std::int32_t i = dotsChecked + 1; r.DotsDrawn && i <= r.Stored; ++i) {
             const bool inside = r.DotX[i] >= 0 && r.DotX[i] < screen.ScaleWidth() &&
                                 r.DotY[i] >= 0 && r.DotY[i] < screen.ScaleHeight();
-            Check(inside && screen.Point(r.DotX[i], r.DotY[i]) == 0xFFFFFF,
+            Check(inside && screen.Point(r.DotX[i], r.DotY[i]) == run::DotColour,
                   QStringLiteral("dot %1 at %2,%3").arg(i).arg(r.DotX[i]).arg(r.DotY[i]));
         }
         dotsChecked = r.Stored;
         if (wasActive && !active) {
             ++runsFinished;
             // Just finished: both panels redraw exactly what the run left.
-            auto* pic = Get<PictureBox>("Pic");
-            auto* histo = Get<PictureBox>("Histo");
+            auto* pic = window->Pic;
+            auto* histo = window->Histo;
             const QImage dots = pic->surface().Image().copy();
             const QImage bars = histo->surface().Image().copy();
             pic->surface().Refresh();
@@ -478,29 +475,30 @@ class MonkeyTest : public QObject {
                   QStringLiteral("a repaint after the run changed the panels"));
             histogramSlits = slits;
         }
-        const QString caption = Get<display::Label>("lblMSG")->Caption();
+        const QString caption = window->lblMSG->Caption();
         Check(caption == (active ? QString() : Prompt), QStringLiteral("prompt '%1'").arg(caption));
-        const QString text = Get<TextBox>("txtN")->text();
+        const QString text = window->txtN->text();
         Check(AllDigits(text), QStringLiteral("the count box holds '%1'").arg(text));
-        const int value = Get<HScrollBar>("hsbN")->Value();
-        Check(value >= 100 && value <= 10000, QStringLiteral("scroll bar at %1").arg(value));
+        const int value = window->hsbN->Value();
+        Check(value >= model::FewestPhotons && value <= model::MostPhotons,
+              QStringLiteral("scroll bar at %1").arg(value));
         wasActive = active;
     }
 
     // Closing the window in the middle of a run: nothing more is drawn.
     void CloseMidRun() {
         if (!window->photonRun().Active()) {
-            Get<TextBox>("txtN")->setText(QStringLiteral("2000"));
-            QTest::keyClick(Get<TextBox>("txtN"), Qt::Key_Return);
+            window->txtN->setText(QStringLiteral("2000"));
+            QTest::keyClick(window->txtN, Qt::Key_Return);
         }
         Advance(0.3);
         Log(QStringLiteral("close the main window"));
         const std::int32_t stored = record().Stored;
-        const QImage dots = Get<PictureBox>("Pic")->surface().Image().copy();
+        const QImage dots = window->Pic->surface().Image().copy();
         window->close();
         Advance(100);
         Check(!window->photonRun().Active() && record().Stored == stored &&
-                  Get<PictureBox>("Pic")->surface().Image() == dots,
+                  window->Pic->surface().Image() == dots,
               QStringLiteral("the run went on in a closed window"));
     }
 
@@ -520,18 +518,11 @@ private slots:
         });
     }
 
-    void init() {
-        fake = FakeEnvironment();
-        scope = std::make_unique<display::ScopedEnvironment>(fake);
-        window = std::make_unique<frmFenwa>(random);
-        window->Form_Load();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
+    void init() { QVERIFY(window.Open(random)); }
     void cleanup() {
         for (QWidget* top : QApplication::topLevelWidgets())
             if (qobject_cast<QMessageBox*>(top)) top->close();
-        window.reset();
-        scope.reset();
+        window.Close();
     }
 
     void aUserCannotBreakIt_data() {

@@ -1,4 +1,4 @@
-#include "FakeEnvironment.h"
+#include "MainWindowFixture.h"
 #include "ScriptedRandom.h"
 #include "display/CommandButton.h"
 #include "display/Fonts.h"
@@ -12,6 +12,7 @@
 
 using namespace fenwa::display;
 using fenwa::model::Apparatus;
+using fenwa::model::DefaultApparatus;
 using fenwa::ui::frmFenwa;
 using fenwa::ui::PrintReadout;
 
@@ -62,13 +63,6 @@ QList<Pieces> DefaultRows(const char16_t* widthOrSpacing) {
 }
 const char16_t* Spacing = u"\u9593\u9694";
 const char16_t* Width = u"\u5E45";
-
-Apparatus DefaultApparatus(std::int16_t slits) {
-    Apparatus apparatus;
-    fenwa::model::SetDefaults(apparatus, 4 * std::atan(1.0));
-    apparatus.SlitCount = slits;
-    return apparatus;
-}
 
 // Compares what was printed with the rows, piece by piece: text, font, size
 // and position. rowY are the tops of the four rows; fw and fh the factors.
@@ -188,24 +182,19 @@ private slots:
     void windowStatesItsApparatus() {
         QFETCH(int, press);
         QFETCH(QString, word);
-        FakeEnvironment fake;
-        ScopedEnvironment scope(fake);
         fenwa::test::ScriptedRandom random({});
-        frmFenwa window(random);
-        window.Form_Load();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        fenwa::test::MainWindowFixture window;
+        QVERIFY(window.Open(random));
 
-        Observe(window.surface());
+        Observe(window->surface());
         if (press == 0)
-            window.surface().Refresh();
+            window->surface().Refresh();
         else
-            QTest::mouseClick(
-                window.findChild<CommandButton*>(QStringLiteral("cmdSlitNo(%1)").arg(press)),
-                Qt::LeftButton);
+            QTest::mouseClick(window->cmdSlitNo[std::size_t(press)], Qt::LeftButton);
 
-        const Surface& surface = window.surface();
-        const float fw = float(surface.ScaleWidth() / 800);
-        const float fh = float(surface.ScaleHeight() / 600);
+        // The window's 794 x 568 pixels against the readout's 800 x 600.
+        const float fw = float(794 / 800.0);
+        const float fh = float(568 / 600.0);
         QList<Pieces> rows = DefaultRows(Spacing);
         rows[1][1].text = word;
         CheckReadout(printed, rows, {100, fh * 120 + 20, fh * 160 + 20, fh * 200 + 20}, fw, fh);

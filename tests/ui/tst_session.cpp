@@ -5,7 +5,10 @@
 // they are (scripts/memcheck.sh), and it runs again where fonts are missing.
 // Exits with 0 when every step did its part.
 
+#include "display/CommandButton.h"
 #include "display/Fonts.h"
+#include "display/Label.h"
+#include "display/SystemEnvironment.h"
 #include "display/TextBox.h"
 #include "model/StandardRandom.h"
 #include "run/PhotonRun.h"
@@ -31,9 +34,7 @@ void Expect(bool ok, const char* what) {
     ++failures;
 }
 
-void Click(ui::frmFenwa& window, const QString& name) {
-    QTest::mouseClick(window.findChild<QWidget*>(name), Qt::LeftButton);
-}
+void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
 // Waits on the real clock, generously, for a checked build is slow.
 template <class Condition> bool WaitFor(Condition done) {
@@ -52,9 +53,8 @@ void PractiseInHelp(ui::frmFenwa& window) {
         if (QWidget* other = QApplication::activeModalWidget()) other->close();
         return;
     }
-    QTest::qWait(100); // the run's timer looks in and finds the window
     const std::int32_t held = window.photonRun().Record().Stored;
-    auto* box = help->findChild<display::TextBox*>(QStringLiteral("txtN"));
+    auto* box = help->txtN;
     QTest::keyClicks(box, "12x");
     QTest::keyClick(box, Qt::Key_Right);
     help->resize(300, 200);
@@ -76,13 +76,13 @@ bool ReadoutShows(ui::frmFenwa& window) {
 void Script(ui::frmFenwa& window) {
     Expect(ReadoutShows(window), "the readout shows nothing");
     for (const int slits : {1, 3, 2}) {
-        Click(window, QStringLiteral("cmdSlitNo(%1)").arg(slits));
-        Click(window, QStringLiteral("lblPhotonN(0)")); // 100 photons, at once
+        Click(window.cmdSlitNo[std::size_t(slits)]);
+        Click(window.lblPhotonN[0]); // 100 photons, at once
         Expect(window.running(), "no run started");
         if (slits == 2) {
             WaitFor([&] { return window.photonRun().Record().Stored >= 30; });
             QTimer::singleShot(50, &window, [&window] { PractiseInHelp(window); });
-            Click(window, QStringLiteral("cmdHelp"));
+            Click(window.cmdHelp);
         }
         Expect(WaitFor([&] { return !window.running(); }), "a run did not end");
         const run::RunRecord& record = window.photonRun().Record();
@@ -93,9 +93,9 @@ void Script(ui::frmFenwa& window) {
     // Esc in the middle of a run ends the program at once.
     window.activateWindow(); // the window system's part once the help window is gone
     Expect(QTest::qWaitForWindowActive(&window), "the window is not active");
-    Click(window, QStringLiteral("lblPhotonN(1)"));
+    Click(window.lblPhotonN[1]);
     WaitFor([&] { return window.photonRun().Record().Stored >= 20; });
-    QTest::keyClick(window.findChild<QWidget*>(QStringLiteral("txtN")), Qt::Key_Escape);
+    QTest::keyClick(window.txtN, Qt::Key_Escape);
 }
 
 } // namespace
@@ -103,8 +103,9 @@ void Script(ui::frmFenwa& window) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     display::InstallFontSubstitutions();
+    display::SystemEnvironment environment;
     model::StandardRandom random;
-    ui::frmFenwa window(random);
+    ui::frmFenwa window(random, environment);
     window.Form_Load();
     QTimer::singleShot(0, &window, [&window] { Script(window); });
     QTimer::singleShot(600'000, &window, [] {

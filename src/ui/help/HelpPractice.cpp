@@ -1,35 +1,34 @@
 #include "display/Environment.h"
 #include "display/HScrollBar.h"
+#include "display/KeyCodes.h"
 #include "display/NumberText.h"
 #include "display/TextBox.h"
 #include "display/dspCommon.h"
 #include "frmFenwaHelp.h"
+#include "model/PhotonCount.h"
 
 namespace fenwa::ui {
 
-namespace {
-
-constexpr int KeyLeft = 37;
-constexpr int KeyRight = 39;
-constexpr std::int16_t KeyBackspace = 8;
-
-} // namespace
+namespace KeyCode = display::KeyCode;
+using model::FewestPhotons;
+using model::MostPhotons;
 
 // The arrow keys step the box by 10 and stop short of 100 and 10000. The key
 // goes on to the focused control, so on the scroll bar it also moves the bar.
 void frmFenwaHelp::Form_KeyDown(int& keyCode, int /*shift*/) {
-    if (keyCode != KeyRight && keyCode != KeyLeft) return;
+    if (keyCode != KeyCode::Right && keyCode != KeyCode::Left) return;
     // An empty box, or one too long for a number, has nothing to step from.
     const std::optional<std::int32_t> n = display::ToInt32(txtN->text());
     if (!n) return;
-    const std::int64_t m = std::int64_t{*n} + (keyCode == KeyRight ? 10 : -10);
-    if (keyCode == KeyRight ? m < 10000 : m > 100) txtN->setText(QString::number(m));
+    const std::int64_t m = std::int64_t{*n} + (keyCode == KeyCode::Right ? 10 : -10);
+    if (keyCode == KeyCode::Right ? m < MostPhotons : m > FewestPhotons)
+        txtN->setText(QString::number(m));
 }
 
 void frmFenwaHelp::txtN_KeyPress(std::int16_t& keyAscii) {
-    if ((keyAscii > '9' || keyAscii < '0') && keyAscii != KeyBackspace) {
+    if ((keyAscii > '9' || keyAscii < '0') && keyAscii != display::KeyAscii::Back) {
         keyAscii = 0;
-        display::Env().Beep();
+        environment_.Beep();
     }
 }
 

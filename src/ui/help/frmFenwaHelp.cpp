@@ -1,11 +1,12 @@
 #include "frmFenwaHelp.h"
 
 #include "HelpIcon.h"
+#include "display/Environment.h"
 #include "display/HScrollBar.h"
 #include "display/Label.h"
 #include "display/TextBox.h"
 #include "display/Twips.h"
-#include "frmFenwaHelpDesign.h"
+#include "model/PhotonCount.h"
 
 #include <QVariant>
 
@@ -18,23 +19,13 @@ constexpr display::OleColor LabelBackColor = 13168880; // 0xC8F0F0
 
 } // namespace
 
-template <class Control> Control* frmFenwaHelp::Find(const char* name) const {
-    auto* control = findChild<Control*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-    Q_ASSERT_X(control, "frmFenwaHelp", "a control of the table is missing");
-    return control;
-}
-
-frmFenwaHelp::frmFenwaHelp() {
+frmFenwaHelp::frmFenwaHelp(display::Environment& environment) : environment_(environment) {
     SetCaption(frmFenwaHelpDesign::Caption());
     SetClientSize(frmFenwaHelpDesign::ClientWidth, frmFenwaHelpDesign::ClientHeight,
                   Border::Sizable);
     SetBackColor(frmFenwaHelpDesign::BackColor);
     setWindowIcon(HelpIcon());
-    BuildControls(*this, frmFenwaHelpDesign::WindowFont(), frmFenwaHelpDesign::Controls());
-
-    lblHead = Find<display::Label>("lblHead");
-    txtN = Find<display::TextBox>("txtN");
-    hsbN = Find<display::HScrollBar>("hsbN");
+    BuildControls(*this, frmFenwaHelpDesign::WindowFont(), frmFenwaHelpDesign::Controls(*this));
 
     // The control with tab index 0 holds the focus when the window opens.
     txtN->setFocus(Qt::TabFocusReason);
@@ -44,6 +35,9 @@ frmFenwaHelp::frmFenwaHelp() {
     SetKeyDown([this](int& keyCode, int shift) { Form_KeyDown(keyCode, shift); });
     surface().SetPaintHandler([this] { Form_Paint(); });
     txtN->SetKeyPress([this](std::int16_t& keyAscii) { txtN_KeyPress(keyAscii); });
+    txtN->SetDigitsOnly();
+    // Pasted, dropped or composed text that is not all digits.
+    connect(txtN, &display::TextBox::inputRejected, this, [this] { environment_.Beep(); });
     connect(hsbN, &display::HScrollBar::Scroll, this, &frmFenwaHelp::hsbN_Scroll);
     connect(hsbN, &display::HScrollBar::Change, this, &frmFenwaHelp::hsbN_Change);
 }
@@ -53,8 +47,8 @@ void frmFenwaHelp::Form_Load() {
         if (display::KindOf(control) == display::ControlKind::Label)
             control->setProperty("BackColor", QVariant::fromValue(LabelBackColor));
     lblHead->SetLeft(display::RoundToInt32(display::TwipsToPixels(0.25 * Width())));
-    hsbN->SetMin(100);
-    hsbN->SetMax(10000);
+    hsbN->SetMin(model::FewestPhotons);
+    hsbN->SetMax(model::MostPhotons);
     hsbN->SetSmallChange(10);
     hsbN->SetLargeChange(100);
     surface().Scale(ScaleX1, ScaleY1, ScaleX2, ScaleY2);

@@ -1,27 +1,28 @@
 #pragma once
 
 #include "display/Form.h"
+#include "frmFenwaHelpDesign.h"
 
 #include <cstdint>
 
 class QResizeEvent;
 
 namespace fenwa::display {
-class HScrollBar;
-class Label;
-class TextBox;
-} // namespace fenwa::display
+class Environment;
+}
 
 namespace fenwa::ui {
 
 // The photon-count help window: eight lines of instructions and a text box
 // and scroll bar of its own on which the user practises the three ways of
-// entering a count. Nothing entered here reaches the main window.
-class frmFenwaHelp : public display::Form {
+// entering a count. Nothing entered here reaches the main window. Its
+// controls are members of their own names.
+class frmFenwaHelp : public display::Form, public frmFenwaHelpControls {
     Q_OBJECT
 
 public:
-    frmFenwaHelp();
+    // environment: the bell for refused keys; it must outlive the window.
+    explicit frmFenwaHelp(display::Environment& environment);
 
     // Brings the window to its start state: pale labels, the heading moved,
     // the scroll bar set up, the user scale, and 5000 in the bar and the box.
@@ -42,13 +43,7 @@ private:
     void hsbN_Scroll();
     void hsbN_Change();
 
-    template <class Control> Control* Find(const char* name) const;
-
-    // Controls, from the window's table, that the handlers use.
-    display::Label* lblHead;
-    display::TextBox* txtN;
-    display::HScrollBar* hsbN;
-
+    display::Environment& environment_;
     std::int32_t HelpCount = 0;
 };
 

@@ -1,8 +1,10 @@
 #include "display/Environment.h"
 #include "display/dspCommon.h"
 #include "frmFenwa.h"
+#include "run/PhotonRun.h"
 #include "ui/help/frmFenwaHelp.h"
 
+#include <QPointer>
 #include <memory>
 #include <string_view>
 
@@ -23,17 +25,22 @@ constexpr double HelpPlacement = 0.01;
 void frmFenwa::cmdHelp_Click() {
     // A window of its own for every press: closing it discards what was
     // entered, so the next press starts afresh.
-    auto help = std::make_unique<frmFenwaHelp>();
+    auto help = std::make_unique<frmFenwaHelp>(environment_);
     help->Form_Load();
     help->Move(HelpPlacement * Width(), HelpPlacement * Height());
+    // A run stands still while the help window has the program.
+    const QPointer<run::PhotonRun> run = run_;
+    run->Hold();
     help->ShowModal();
+    if (run) run->Resume();
 }
 
 void frmFenwa::GetSrc_Click() {
-    dspCommon::OpenUrl(QString::fromUtf8(DownloadBase.data(), qsizetype(DownloadBase.size())) +
-                       QStringLiteral("Ondrik5src.zip"));
+    dspCommon::OpenUrl(environment_,
+                       QString::fromUtf8(DownloadBase.data(), qsizetype(DownloadBase.size())) +
+                           QStringLiteral("Ondrik5src.zip"));
 }
 
-void frmFenwa::cmdEnd_Click() { display::Env().End(); }
+void frmFenwa::cmdEnd_Click() { environment_.End(); }
 
 } // namespace fenwa::ui

@@ -1,5 +1,6 @@
 #include "display/Environment.h"
 #include "display/HScrollBar.h"
+#include "display/KeyCodes.h"
 #include "display/Label.h"
 #include "display/NumberText.h"
 #include "display/TextBox.h"
@@ -12,14 +13,14 @@ namespace fenwa::ui {
 // key is swallowed with a beep.
 void frmFenwa::txtN_KeyPress(std::int16_t& keyAscii) {
     if (keyAscii >= '0' && keyAscii <= '9') return;
-    if (keyAscii == 8) return;
-    if (keyAscii == 13) {
+    if (keyAscii == display::KeyAscii::Back) return;
+    if (keyAscii == display::KeyAscii::Return) {
         keyAscii = 0;
         Pic_Click();
         return;
     }
     keyAscii = 0;
-    display::Env().Beep();
+    environment_.Beep();
 }
 
 void frmFenwa::hsbN_Scroll() { hsbN_Change(); }
@@ -30,7 +31,7 @@ void frmFenwa::hsbN_Change() {
 }
 
 void frmFenwa::hsbN_KeyPress(std::int16_t& keyAscii) {
-    if (keyAscii == 13) Pic_Click();
+    if (keyAscii == display::KeyAscii::Return) Pic_Click();
 }
 
 // A preset sets the count at once and starts a run when none is going.

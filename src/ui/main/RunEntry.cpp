@@ -4,14 +4,13 @@
 #include "display/NumberText.h"
 #include "display/TextBox.h"
 #include "frmFenwa.h"
+#include "model/PhotonCount.h"
 #include "run/PhotonRun.h"
 
 namespace fenwa::ui {
 
-namespace {
-constexpr std::int32_t FewestPhotons = 100;
-constexpr std::int32_t MostPhotons = 10000;
-} // namespace
+using model::FewestPhotons;
+using model::MostPhotons;
 
 // Every way of starting a run ends here: a click on the screen panel, the
 // prompt, a preset, or Enter in the count box or on the scroll bar.
@@ -20,15 +19,15 @@ void frmFenwa::Pic_Click() {
     const std::optional<std::int32_t> count = display::ToInt32(txtN->text());
     if (count && *count > MostPhotons) {
         PhotonCount = *count;
-        display::Env().Beep();
-        txtN->setText(QStringLiteral("10000"));
+        environment_.Beep();
+        txtN->setText(QString::number(MostPhotons));
         txtN->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (!count || *count < FewestPhotons) {
         // Nothing the run could use: the box keeps its text, selected, so the
         // next keystroke replaces it.
-        display::Env().Beep();
+        environment_.Beep();
         txtN->setFocus(Qt::OtherFocusReason);
         txtN->selectAll();
         return;

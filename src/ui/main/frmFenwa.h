@@ -1,19 +1,15 @@
 #pragma once
 
 #include "display/Form.h"
+#include "frmFenwaDesign.h"
 #include "model/Apparatus.h"
 #include "model/RandomSource.h"
 
-#include <array>
 #include <cstdint>
 
 namespace fenwa::display {
-class CommandButton;
-class HScrollBar;
-class Label;
-class PictureBox;
-class TextBox;
-} // namespace fenwa::display
+class Environment;
+}
 
 namespace fenwa::run {
 class PhotonRun;
@@ -23,13 +19,14 @@ namespace fenwa::ui {
 
 // The main window: the screen and histogram panels, the photon count entry,
 // the slit buttons, and the way out. It owns the state of the experiment for
-// the life of the program.
-class frmFenwa : public display::Form {
+// the life of the program. Its controls are members of their own names.
+class frmFenwa : public display::Form, public frmFenwaControls {
     Q_OBJECT
 
 public:
-    // random: the source of every photon's chance; it must outlive the window.
-    explicit frmFenwa(model::RandomSource& random);
+    // random: the source of every photon's chance; environment: the clock,
+    // bell, browser and way out. Both must outlive the window.
+    frmFenwa(model::RandomSource& random, display::Environment& environment);
 
     // Brings the window and the experiment to their start state and shows it.
     void Form_Load();
@@ -64,24 +61,8 @@ private:
     void lblPhotonN_Click(std::int16_t index);
     void lblMSG_Click();
 
-    template <class Control> Control* Find(const QString& name) const;
-
-    // Controls, from the window's table.
-    display::Label* GetSrc;
-    display::Label* lblA;
-    display::PictureBox* Pic;
-    display::PictureBox* Histo;
-    display::CommandButton* cmdHelp;
-    display::Label* Label1;
-    display::TextBox* txtN;
-    display::HScrollBar* hsbN;
-    std::array<display::Label*, 3> lblPhotonN;
-    std::array<display::CommandButton*, 4> cmdSlitNo{}; // indices 1 to 3
-    display::CommandButton* cmdEnd;
-    display::Label* lblMSG;
-    display::Label* Label2;
-
     model::RandomSource& random_;
+    display::Environment& environment_;
     model::Apparatus apparatus_; // SlitCount and the fixed apparatus
     std::int32_t PhotonCount = 0;
     bool Running = false;

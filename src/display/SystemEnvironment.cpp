@@ -1,4 +1,4 @@
-#include "Environment.h"
+#include "SystemEnvironment.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -11,23 +11,18 @@
 
 namespace fenwa::display {
 
-namespace {
-Environment realEnvironment;
-Environment* current = &realEnvironment;
-} // namespace
-
-float Environment::Timer() {
+float SystemEnvironment::Timer() {
     return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
 }
 
-double Environment::MonotonicSeconds() {
+double SystemEnvironment::MonotonicSeconds() {
     using namespace std::chrono;
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-void Environment::Beep() { QApplication::beep(); }
+void SystemEnvironment::Beep() { QApplication::beep(); }
 
-void Environment::OpenUrl(const QString& address, std::function<void()> failed) {
+void SystemEnvironment::OpenUrl(const QString& address, std::function<void()> failed) {
     // Where the desktop opens addresses with xdg-open, QDesktopServices only
     // starts it and answers yes; a missing browser shows in its exit status
     // alone. So it is run here and watched: it ends within moments, or runs
@@ -56,18 +51,10 @@ void Environment::OpenUrl(const QString& address, std::function<void()> failed) 
     process->start(opener, {address});
 }
 
-void Environment::End() {
+void SystemEnvironment::End() {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->close();
     QCoreApplication::exit(0);
 }
-
-Environment& Env() { return *current; }
-
-ScopedEnvironment::ScopedEnvironment(Environment& replacement) : previous_(current) {
-    current = &replacement;
-}
-
-ScopedEnvironment::~ScopedEnvironment() { current = previous_; }
 
 } // namespace fenwa::display

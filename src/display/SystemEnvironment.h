@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Environment.h"
+
+namespace fenwa::display {
+
+// The real clock, bell, browser and way out.
+class SystemEnvironment final : public Environment {
+public:
+    float Timer() override;
+    double MonotonicSeconds() override;
+    void Beep() override;
+    void OpenUrl(const QString& address, std::function<void()> failed) override;
+    void End() override;
+};
+
+} // namespace fenwa::display

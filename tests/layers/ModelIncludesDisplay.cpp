@@ -1,0 +1,1 @@
+#include "display/Rounding.h" // the physics must not depend on the windows

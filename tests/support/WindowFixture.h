@@ -1,0 +1,43 @@
+#pragma once
+
+#include "FakeEnvironment.h"
+#include "display/CommandButton.h"
+#include "display/HScrollBar.h"
+#include "display/Label.h"
+#include "display/PictureBox.h"
+#include "display/TextBox.h"
+
+#include <QTest>
+#include <memory>
+
+namespace fenwa::test {
+
+// A window as the window tests meet it: made with a fake environment (and
+// whatever else its constructor takes first), loaded, shown and active.
+// Its controls are members of their own names: `window->txtN`.
+template <class Window> class WindowFixture {
+public:
+    FakeEnvironment fake;
+
+    // A fresh window; false if it did not become the active one.
+    template <class... Sources> bool Open(Sources&... sources) {
+        window_ = std::make_unique<Window>(sources..., fake);
+        window_->Form_Load();
+        if (!window_->isVisible()) window_->show();
+        return QTest::qWaitForWindowActive(window_.get());
+    }
+    // Discards the window, and the fake's counts with it.
+    void Close() {
+        window_.reset();
+        fake = FakeEnvironment();
+    }
+
+    Window* operator->() const { return window_.get(); }
+    Window& operator*() const { return *window_; }
+    Window* get() const { return window_.get(); }
+
+private:
+    std::unique_ptr<Window> window_;
+};
+
+} // namespace fenwa::test
