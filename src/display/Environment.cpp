@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTime>
@@ -60,6 +62,18 @@ void Environment::End() {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->close();
     QCoreApplication::exit(0);
+}
+
+Environment::DataFile Environment::FindDataFile(const QString& name) {
+    // Only a build tree puts data beside the program; an installed program's
+    // folder holds programs alone. A build always makes its data, so what is
+    // missing is missing from an installation.
+    const QDir program(QCoreApplication::applicationDirPath());
+    if (const QString beside = program.filePath(name); QFileInfo::exists(beside))
+        return {beside, true};
+    const QString installed =
+        QDir::cleanPath(program.filePath(QStringLiteral(FENWA_DATA_FROM_PROGRAM "/") + name));
+    return {installed, QFileInfo::exists(installed)};
 }
 
 Environment& Env() { return *current; }

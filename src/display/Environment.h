@@ -25,6 +25,15 @@ public:
     virtual void OpenUrl(const QString& address, std::function<void()> failed);
     // Closes every window and leaves the event loop at once.
     virtual void End();
+
+    // Where one of the program's data files is: beside the program in its
+    // build tree, else in the installed program's data folder. When it is in
+    // neither, `path` names the place in the data folder.
+    struct DataFile {
+        QString path;
+        bool found = false;
+    };
+    virtual DataFile FindDataFile(const QString& name);
 };
 
 // The environment in force: the real one unless a test has put another in.
