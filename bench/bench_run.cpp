@@ -68,6 +68,7 @@ public:
     void Beep() override {}
     void OpenUrl(const QString&, std::function<void()>) override {}
     void End() override {}
+    DataFile FindDataFile(const QString& name) override { return system.FindDataFile(name); }
 
 private:
     display::SystemEnvironment system;

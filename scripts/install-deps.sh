@@ -9,7 +9,8 @@ packages=(
   libbenchmark-dev
   fonts-noto-cjk fonts-liberation2
   xdg-utils
-  dpkg-dev file appstream desktop-file-utils  # building and checking the package
+  dpkg-dev file appstream desktop-file-utils lintian  # building and checking the package
+  git zip reuse  # packing the source archive and checking its licensing
   valgrind  # the memory check of a whole session (scripts/memcheck.sh)
 )
 

@@ -35,6 +35,7 @@ public:
     void Beep() override {}
     void OpenUrl(const QString&, std::function<void()> failed) override { failed(); }
     void End() override {}
+    DataFile FindDataFile(const QString& name) override { return {name, false}; }
 };
 
 bool Save(QWidget& window, const QString& path) {

@@ -26,6 +26,15 @@ public:
     virtual void OpenUrl(const QString& address, std::function<void()> failed) = 0;
     // Closes every window and leaves the event loop at once.
     virtual void End() = 0;
+
+    // Where one of the program's data files is: beside the program in its
+    // build tree, else in the installed program's data folder. When it is in
+    // neither, `path` names the place in the data folder.
+    struct DataFile {
+        QString path;
+        bool found = false;
+    };
+    virtual DataFile FindDataFile(const QString& name) = 0;
 };
 
 } // namespace fenwa::display

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTime>
@@ -55,6 +57,18 @@ void SystemEnvironment::End() {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->close();
     QCoreApplication::exit(0);
+}
+
+Environment::DataFile SystemEnvironment::FindDataFile(const QString& name) {
+    // Only a build tree puts data beside the program; an installed program's
+    // folder holds programs alone. A build always makes its data, so what is
+    // missing is missing from an installation.
+    const QDir program(QCoreApplication::applicationDirPath());
+    if (const QString beside = program.filePath(name); QFileInfo::exists(beside))
+        return {beside, true};
+    const QString installed =
+        QDir::cleanPath(program.filePath(QStringLiteral(FENWA_DATA_FROM_PROGRAM "/") + name));
+    return {installed, QFileInfo::exists(installed)};
 }
 
 } // namespace fenwa::display

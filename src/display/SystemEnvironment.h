@@ -12,6 +12,7 @@ public:
     void Beep() override;
     void OpenUrl(const QString& address, std::function<void()> failed) override;
     void End() override;
+    DataFile FindDataFile(const QString& name) override;
 };
 
 } // namespace fenwa::display

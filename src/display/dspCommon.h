@@ -29,5 +29,8 @@ QString NumToStr(double value);
 // Opens the address in a new window of the desktop's browser. Where no browser
 // can be opened, a notice gives the address instead and the program goes on.
 void OpenUrl(display::Environment& environment, const QString& address);
+// Opens one of the program's data files the same way, by its file:// address.
+// Where the file is missing, a notice names the path looked for.
+void OpenDataFile(display::Environment& environment, const QString& name);
 
 } // namespace fenwa::dspCommon

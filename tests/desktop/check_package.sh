@@ -2,7 +2,9 @@
 # Builds the Debian package from a built tree into a temporary directory,
 # unpacks it there and checks what a desktop needs of it: the program, a valid
 # menu entry in Japanese, the icons, metainfo that AppStream accepts, and
-# dependencies on the packages the program really needs at run time.
+# dependencies on the packages the program really needs at run time, the
+# source archive the download label opens, and nothing Debian's lintian warns
+# of.
 #
 # Usage: check_package.sh <build directory> <application id>
 set -euo pipefail
@@ -72,4 +74,10 @@ done
 for package in $names; do
   dpkg-query -W "$package" >/dev/null 2>&1 || fail "dependency $package is not a package here"
 done
+# The source archive, as the build made it, where the program looks for it.
+cmp "$build/Ondrik5src.zip" "$share/fenwa/Ondrik5src.zip" || fail "not the build's source archive"
+
+# Debian's own checks: the manual page, changelog, copyright file, ... Its
+# remarks below warnings are shown but pass.
+lintian --fail-on error,warning --pedantic --display-info "$deb" || fail "lintian finds fault"
 echo "package $(basename "$deb") is complete"

@@ -4,8 +4,8 @@
 
 #include <QStringList>
 
-// Stands in for the world outside the windows: a clock the test sets, and
-// counters for beeps, browser calls and ends.
+// Stands in for the world outside the windows: a clock the test sets,
+// counters for beeps, browser calls and ends, and the program's data files.
 class FakeEnvironment : public fenwa::display::Environment {
 public:
     float timer = 43200.0f;
@@ -14,6 +14,8 @@ public:
     int ends = 0;
     bool browserAvailable = true;
     QStringList openedUrls;
+    QString dataFolder = QStringLiteral("/opt/fenwa 1.0/share/fenwa");
+    QStringList dataFiles = {QStringLiteral("Ondrik5src.zip")};
 
     float Timer() override { return timer; }
     double MonotonicSeconds() override { return monotonic; }
@@ -23,4 +25,7 @@ public:
         if (!browserAvailable) failed();
     }
     void End() override { ++ends; }
+    DataFile FindDataFile(const QString& name) override {
+        return {dataFolder + u'/' + name, dataFiles.contains(name)};
+    }
 };

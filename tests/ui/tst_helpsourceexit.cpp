@@ -7,11 +7,13 @@
 #include "display/TextBox.h"
 #include "display/dspCommon.h"
 #include "ui/help/frmFenwaHelp.h"
+#include "ui/main/HelpSourceExit.h"
 #include "ui/main/frmFenwa.h"
 
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -28,7 +30,12 @@ public:
     float RandomNext() override { return 0.5f; }
 };
 
-const QString Address = QStringLiteral(FENWA_DOWNLOAD_BASE "Ondrik5src.zip");
+// What the label opens: the site the build names, else the archive that came
+// with the program, where the fake environment keeps the program's data.
+const QString Archive = QStringLiteral("file:///opt/fenwa%201.0/share/fenwa/Ondrik5src.zip");
+const QString Address = QStringLiteral(FENWA_DOWNLOAD_BASE).isEmpty()
+                            ? Archive
+                            : QStringLiteral(FENWA_DOWNLOAD_BASE "Ondrik5src.zip");
 
 // The notices about a browser that could not be opened, shown at the moment.
 QList<QMessageBox*> Notices() {
@@ -146,6 +153,67 @@ private slots:
         QTest::mouseClick(window->GetSrc, Qt::LeftButton);
         QCOMPARE(Notices().size(), 1);
         QCOMPARE(fake.openedUrls.size(), 2);
+    }
+
+    // A site named by the build is opened whether or not an archive came
+    // with the program; without one the archive is opened, or its absence told.
+    void theSiteOrTheArchiveThatCameWithTheProgram_data() {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<bool>("archiveThere");
+        QTest::addColumn<QStringList>("opened");
+        QTest::addColumn<QString>("notice");
+        const QString site = QStringLiteral("https://example.org/fenwa/");
+        const QStringList onSite = {site + QStringLiteral("Ondrik5src.zip")};
+        QTest::newRow("site") << site << true << onSite << QString();
+        QTest::newRow("site, no archive") << site << false << onSite << QString();
+        QTest::newRow("archive") << QString() << true << QStringList{Archive} << QString();
+        QTest::newRow("no archive") << QString() << false << QStringList()
+                                    << QStringLiteral("/opt/fenwa 1.0/share/fenwa/Ondrik5src.zip");
+    }
+    void theSiteOrTheArchiveThatCameWithTheProgram() {
+        QFETCH(QString, site);
+        QFETCH(bool, archiveThere);
+        QFETCH(QStringList, opened);
+        QFETCH(QString, notice);
+        if (!archiveThere) fake.dataFiles.clear();
+        fenwa::ui::OpenSourceArchive(fake, site.toStdString());
+        QCOMPARE(fake.openedUrls, opened);
+        QCOMPARE(Notices().size(), notice.isEmpty() ? 0 : 1);
+        if (!notice.isEmpty()) QVERIFY(Notices().first()->text().endsWith(u'\n' + notice));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // The real search: the build tree keeps data beside the program, an
+    // installation in share/fenwa beside its bin folder.
+    void dataIsFoundBesideTheProgramElseInItsDataFolder_data() {
+        QTest::addColumn<bool>("beside");
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("build tree") << true << false;
+        QTest::newRow("installed") << false << true;
+        QTest::newRow("both: the build tree's") << true << true;
+        QTest::newRow("neither: the installed place") << false << false;
+    }
+    void dataIsFoundBesideTheProgramElseInItsDataFolder() {
+        QFETCH(bool, beside);
+        QFETCH(bool, installed);
+        const QDir program(QCoreApplication::applicationDirPath());
+        const QString name = QStringLiteral("tst_helpsourceexit.data");
+        const QString besidePath = program.filePath(name);
+        const QString dataFolder =
+            QDir::cleanPath(program.filePath(QStringLiteral("../share/fenwa")));
+        const QString installedPath = dataFolder + u'/' + name;
+        const auto removeAll = qScopeGuard([&] {
+            QFile::remove(besidePath);
+            QDir(dataFolder).removeRecursively();
+            QDir().rmdir(QFileInfo(dataFolder).path());
+        });
+        QVERIFY(QDir().mkpath(dataFolder));
+        for (const auto& [there, path] :
+             {std::pair{beside, besidePath}, {installed, installedPath}})
+            if (there) QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        const Environment::DataFile found = SystemEnvironment().FindDataFile(name);
+        QCOMPARE(found.path, beside ? besidePath : installedPath);
+        QCOMPARE(found.found, beside || installed);
     }
 
     // The desktop's opener, xdg-open, tells of a missing browser only by its

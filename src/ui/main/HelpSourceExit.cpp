@@ -1,3 +1,4 @@
+#include "HelpSourceExit.h"
 #include "display/Environment.h"
 #include "display/dspCommon.h"
 #include "frmFenwa.h"
@@ -12,9 +13,12 @@ namespace fenwa::ui {
 
 namespace {
 
-// The download site, fixed when the program is built.
+// The download site, fixed when the program is built; none by default.
 constexpr std::string_view DownloadBase = FENWA_DOWNLOAD_BASE;
-static_assert(DownloadBase.ends_with('/'), "the download address ends in /");
+static_assert(DownloadBase.empty() || DownloadBase.ends_with('/'),
+              "the download address ends in /");
+
+const QString ArchiveName = QStringLiteral("Ondrik5src.zip");
 
 // The help window opens this fraction of the main window's size away from the
 // screen's top-left corner.
@@ -35,11 +39,16 @@ void frmFenwa::cmdHelp_Click() {
     if (run) run->Resume();
 }
 
-void frmFenwa::GetSrc_Click() {
-    dspCommon::OpenUrl(environment_,
-                       QString::fromUtf8(DownloadBase.data(), qsizetype(DownloadBase.size())) +
-                           QStringLiteral("Ondrik5src.zip"));
+void OpenSourceArchive(display::Environment& environment, std::string_view downloadBase) {
+    if (downloadBase.empty())
+        dspCommon::OpenDataFile(environment, ArchiveName);
+    else
+        dspCommon::OpenUrl(environment,
+                           QString::fromUtf8(downloadBase.data(), qsizetype(downloadBase.size())) +
+                               ArchiveName);
 }
+
+void frmFenwa::GetSrc_Click() { OpenSourceArchive(environment_, DownloadBase); }
 
 void frmFenwa::cmdEnd_Click() { environment_.End(); }
 
