@@ -418,18 +418,26 @@ private slots:
         QFETCH(QString, where);
         QTemporaryDir folder;
         const QString path = where.isEmpty() ? folder.path() : folder.filePath(where);
-        window->SetAskSavePath(
-            [&](const QString&, const QString&, const QString&) { return path; });
+        QStringList proposed;
+        window->SetAskSavePath([&](const QString&, const QString& proposal, const QString&) {
+            proposed << proposal;
+            return path;
+        });
         RunOf("100");
-        QString told;
-        QTimer::singleShot(0, [&] {
+        QStringList told;
+        const auto tell = [&] {
             if (auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                told = message->text();
+                told << message->text();
                 message->close();
             }
-        });
-        window->mnuSaveCounts->trigger();
-        QCOMPARE(told, "保存できませんでした：" + path);
+        };
+        for (int save = 0; save < 2; ++save) {
+            QTimer::singleShot(0, tell);
+            window->mnuSaveCounts->trigger();
+        }
+        QCOMPARE(told, QStringList(2, "保存できませんでした：" + path));
+        // The next save starts where it did, not where saving failed.
+        QCOMPARE(proposed[1], proposed[0]);
         QVERIFY(run().LastFinished());
         QCOMPARE(Items(), QStringLiteral("111"));
         QCOMPARE(fake.ends, 0);

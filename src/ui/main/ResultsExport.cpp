@@ -38,8 +38,8 @@ QString AskWithSaveDialog(QWidget* parent, const QString& title, const QString& 
     return dialog.selectedFiles().value(0);
 }
 
-// The folder a save dialog starts in: the last one chosen this session, or
-// else the user's folder of that kind, or home where that is missing.
+// The folder a save dialog starts in: the last one saved into this session,
+// or else the user's folder of that kind, or home where that is missing.
 QString StartFolder(const QString& last, QStandardPaths::StandardLocation kind) {
     if (!last.isEmpty()) return last;
     const QString folder = QStandardPaths::writableLocation(kind);
@@ -136,9 +136,9 @@ void frmFenwa::mnuSaveCounts_Click() {
                run::CountsCsv(*run_->LastFinished()));
 }
 
-// Asks where, starting in the folder of the last save of this kind, or else
-// in the user's folder of the kind, and writes. A failure is told and changes
-// nothing else.
+// Asks where, starting in the folder where the last save of this kind went,
+// or else in the user's folder of the kind, and writes. A failure is told and
+// changes nothing else.
 void frmFenwa::SaveResult(QString& lastFolder, QStandardPaths::StandardLocation kind,
                           const char* suffix, const QString& title, const QString& filter,
                           const QByteArray& bytes) {
@@ -147,11 +147,13 @@ void frmFenwa::SaveResult(QString& lastFolder, QStandardPaths::StandardLocation 
         QDir(StartFolder(lastFolder, kind)).filePath(ProposedName(*run_->LastFinished(), suffix)),
         filter);
     if (path.isEmpty()) return;
-    lastFolder = QFileInfo(path).absolutePath();
-    if (!WriteWhole(path, bytes))
-        QMessageBox::warning(this, Caption(),
-                             QStringLiteral("保存できませんでした：") +
-                                 QDir::toNativeSeparators(path));
+    if (WriteWhole(path, bytes)) {
+        lastFolder = QFileInfo(path).absolutePath();
+        return;
+    }
+    // The next dialog starts where saving last worked, not where it failed.
+    QMessageBox::warning(this, Caption(),
+                         QStringLiteral("保存できませんでした：") + QDir::toNativeSeparators(path));
 }
 
 } // namespace fenwa::ui

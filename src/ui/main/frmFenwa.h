@@ -99,8 +99,8 @@ private:
     QString TitleHead;
     QString TitleTail;
     AskSavePath askSavePath_;
-    QString pictureFolder_; // where the last picture was saved, this session
-    QString countsFolder_;  // where the last counts were saved, this session
+    QString pictureFolder_; // where a picture was last saved, this session
+    QString countsFolder_;  // where counts were last saved, this session
 };
 
 } // namespace fenwa::ui
