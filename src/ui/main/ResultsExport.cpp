@@ -57,7 +57,10 @@ QString ProposedName(const run::FinishedRun& run, const char* suffix) {
 // The whole file or none: a failed write leaves what was there before.
 bool WriteWhole(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    // Unbuffered, so that a full disk shows in write(): the flush of a buffer
+    // that commit() makes does not stop it from putting a cut file in place.
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+           file.write(bytes) == bytes.size() && file.commit();
 }
 
 QAction* MenuItem(QWidget& window, QMenu& menu, const QString& text, const QKeySequence& keys) {
