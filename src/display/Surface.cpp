@@ -1,5 +1,6 @@
 #include "Surface.h"
 
+#include "TextDpi.h"
 #include "Twips.h"
 
 #include <QFontMetricsF>
@@ -10,22 +11,6 @@
 namespace fenwa::display {
 
 namespace {
-
-// Text is measured and drawn at 96 dots per inch, the inch of the layout,
-// whatever the screen reports: an image otherwise takes the screen's dots per
-// inch, which differ where the desktop scales fonts instead of pixels.
-constexpr int DotsPerMetre = 3780; // 96 dots per inch
-
-QImage At96Dpi(QImage image) {
-    image.setDotsPerMeterX(DotsPerMetre);
-    image.setDotsPerMeterY(DotsPerMetre);
-    return image;
-}
-
-const QImage& MeasuringDevice() {
-    static const QImage probe = At96Dpi(QImage(1, 1, QImage::Format_RGB32));
-    return probe;
-}
 
 QPen LinePen(OleColor colour) {
     QPen pen(ToQColor(colour));

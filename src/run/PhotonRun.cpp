@@ -9,6 +9,7 @@
 #include "model/Bins.h"
 #include "model/PhotonSampler.h"
 #include "run/HistogramPanel.h"
+#include "run/RunPicture.h"
 #include "run/ScreenPanel.h"
 
 #include <algorithm>
@@ -131,6 +132,8 @@ void PhotonRun::Finish() {
     active_ = false;
     record_.HistoReady = true;
     Histo_Paint();
+    lastFinished_ = FinishedRun{apparatus_, record_.Count, record_.BinCounts,
+                                PanelsSideBySide(screen_, histogram_)};
     emit Finished();
 }
 

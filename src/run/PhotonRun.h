@@ -2,6 +2,7 @@
 
 #include "model/Apparatus.h"
 #include "model/RandomSource.h"
+#include "run/FinishedRun.h"
 #include "run/RunRecord.h"
 
 #include <QObject>
@@ -48,6 +49,8 @@ public:
     void Resume();
 
     const RunRecord& Record() const { return record_; }
+    // The last run that ended, as it ended; none before the first has.
+    const std::optional<FinishedRun>& LastFinished() const { return lastFinished_; }
     // Redraw handlers of the two panels.
     void Pic_Paint();
     void Histo_Paint();
@@ -78,6 +81,7 @@ private:
     display::PictureBox& screen_;
     display::PictureBox& histogram_;
     RunRecord record_;
+    std::optional<FinishedRun> lastFinished_;
     QTimer timer_;
     bool active_ = false;
     double start_ = 0.0;    // T0 on the monotonic clock [s]

@@ -1,4 +1,5 @@
 #include "model/Apparatus.h"
+#include "model/ExpectedCounts.h"
 #include "model/Intensity.h"
 
 #include <QTest>
@@ -7,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 #include <numbers>
+#include <numeric>
 
 using fenwa::model::Apparatus;
 using fenwa::model::DefaultApparatus;
@@ -50,6 +52,7 @@ private slots:
     void staysBetweenZeroAndOne();
     void averageOverTheScreen_data();
     void averageOverTheScreen();
+    void expectedCountsOfTwoSlitsBinByBin();
 };
 
 void TestIntensity::valuesOfTheDefaultApparatus_data() {
@@ -193,6 +196,33 @@ void TestIntensity::averageOverTheScreen() {
 
     QVERIFY2(std::abs(average - expected) <= tolerance,
              qPrintable(QString::asprintf("average %.9f, expected %.9f", average, expected)));
+    // The integration behind the predicted counts, on far fewer intervals.
+    const double integrated =
+        fenwa::model::IntegratedIntensity(apparatus, -apparatus.YMax, apparatus.YMax);
+    QVERIFY(std::abs(integrated / (2 * apparatus.YMax) - average) < 1e-9);
+}
+
+// Far from the slits, two slits give cos^2(k y), k = pi d / (lambda L), whose
+// integral is y / 2 + sin(2 k y) / (4 k); the screen holds YMax of it. Bin b
+// is centred on b YMax / 50 - YMax, and the end bins lie half off the screen.
+void TestIntensity::expectedCountsOfTwoSlitsBinByBin() {
+    const Apparatus apparatus = DefaultApparatus(2);
+    const double yMax = apparatus.YMax;
+    const double k =
+        std::numbers::pi * apparatus.SlitSize / (apparatus.WaveLen * apparatus.ScreenDist);
+    const auto integral = [k](double y) { return y / 2 + std::sin(2 * k * y) / (4 * k); };
+    const std::vector<double> counts = fenwa::model::ExpectedCounts(apparatus, 1000);
+    for (int bin = 0; bin <= 100; ++bin) {
+        const double from = std::max(-yMax, (bin - 0.5) * yMax / 50 - yMax);
+        const double to = std::min(yMax, (bin + 0.5) * yMax / 50 - yMax);
+        const double expected = 1000 * (integral(to) - integral(from)) / yMax;
+        QVERIFY2(std::abs(counts[std::size_t(bin)] - expected) < 2e-3,
+                 qPrintable(QString::asprintf("bin %d: %.6f, expected %.6f", bin,
+                                              counts[std::size_t(bin)], expected)));
+    }
+    QVERIFY(std::abs(std::accumulate(counts.begin(), counts.end(), 0.0) - 1000) < 1e-9);
+    QVERIFY(std::abs(counts[0] - 9.987) < 1e-3);   // half a bin on a bright fringe
+    QVERIFY(std::abs(counts[50] - 19.974) < 1e-3); // a whole bin on the central one
 }
 
 QTEST_GUILESS_MAIN(TestIntensity)

@@ -3,7 +3,9 @@
 #include "display/dspCommon.h"
 #include "model/Apparatus.h"
 #include "model/Bins.h"
+#include "run/CountsCsv.h"
 #include "run/HistogramPanel.h"
+#include "run/RunPicture.h"
 
 #include <QtTest>
 #include <cmath>
@@ -107,6 +109,41 @@ private slots:
         const QImage first = panel->grab().toImage();
         surface().Refresh();
         QCOMPARE(panel->grab().toImage(), first);
+    }
+
+    // Bin k holds k photons, so every row shows which bin it reports.
+    void countsCsvHasARowForEveryBin() {
+        run::FinishedRun finished{model::DefaultApparatus(2), 5050, {}, {}};
+        for (int k = 0; k <= model::Bins + 1; ++k)
+            finished.BinCounts.push_back(k <= model::Bins ? k : 0);
+        const QByteArray csv = run::CountsCsv(finished);
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+        QVERIFY(csv.endsWith("\r\n"));
+        QCOMPARE(csv.count('\n'), csv.count("\r\n"));
+        const QStringList rows = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
+        QCOMPARE(rows.size(), 1 + 101 + 1); // the last line end leaves an empty piece
+        QCOMPARE(rows[0], QStringLiteral("ビン,高さ（mm）,度数,理論値"));
+        QVERIFY(rows[1].startsWith(QStringLiteral("0,-12.6600,0,")));
+        QVERIFY(rows[2].startsWith(QStringLiteral("1,-12.4068,1,")));
+        QVERIFY(rows[50].startsWith(QStringLiteral("49,-0.2532,49,")));
+        QVERIFY(rows[51].startsWith(QStringLiteral("50,0.0000,50,"))); // never -0.0000
+        QVERIFY(rows[52].startsWith(QStringLiteral("51,0.2532,51,")));
+        QVERIFY(rows[101].startsWith(QStringLiteral("100,12.6600,100,")));
+        double predicted = 0;
+        for (int row = 1; row <= 101; ++row) {
+            const QString expected = rows[row].section(QLatin1Char(','), 3);
+            QVERIFY2(expected.indexOf(QLatin1Char('.')) == expected.size() - 3,
+                     qPrintable(expected));
+            predicted += expected.toDouble();
+        }
+        QVERIFY(std::abs(predicted - 5050) <= 101 * 0.005);
+        QCOMPARE(rows[1].section(QLatin1Char(','), 3),
+                 QStringLiteral("50.43")); // 5050 * 9.987 / 1000
+    }
+
+    void pictureLineNamesTheSlitsAndTheCount() {
+        QCOMPARE(run::RunPictureLine(QStringLiteral("２重スリット"), 10000),
+                 QString::fromUtf16(u"２重スリット\u3000フォトン 10000 個"));
     }
 };
 

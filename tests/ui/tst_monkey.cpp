@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <array>
 #include <cmath>
@@ -69,6 +70,8 @@ const std::vector<Key> Keys = {
     {Qt::Key_F1, ""}, {Qt::Key_F4, "", Qt::AltModifier}, {Qt::Key_A, "", Qt::ControlModifier},
     {Qt::Key_X, "", Qt::ControlModifier}, {Qt::Key_C, "", Qt::ControlModifier},
     {Qt::Key_Z, "", Qt::ControlModifier}, {Qt::Key_Z, "", Qt::ControlModifier | Qt::ShiftModifier},
+    {Qt::Key_S, "", Qt::ControlModifier}, {Qt::Key_S, "", Qt::ControlModifier | Qt::ShiftModifier},
+    {Qt::Key_C, "", Qt::ControlModifier | Qt::ShiftModifier},
     {Qt::Key_unknown, "１"}, {Qt::Key_unknown, "ア"}};
 // clang-format on
 
@@ -104,6 +107,7 @@ class MonkeyTest : public QObject {
     // handler runs, so a menu inside the help window needs the second one.
     QTimer helpDriver, menuDriver;
     bool inHelp = false, inMenu = false, escaped = false;
+    QTemporaryDir saves; // where the run's picture and counts go
 
     // The failure, and the actions that led to it.
     quint32 seed = 0;
@@ -116,7 +120,7 @@ class MonkeyTest : public QObject {
     std::int32_t dotsChecked = 0;
     int histogramSlits = 0;
     double standingStill = 0; // fake seconds of an active run without a photon
-    int runsFinished = 0, helpSessions = 0;
+    int runsFinished = 0, helpSessions = 0, savesAsked = 0;
 
     const run::RunRecord& record() { return window.record(); }
 
@@ -420,6 +424,24 @@ class MonkeyTest : public QObject {
         window->photonRun().Tick(); // the run's timer looks in again
     }
 
+    // The save dialog: Cancel, a name, or a folder where the file should go.
+    QString AskSave(const QString& proposed) {
+        Check(!inHelp, QStringLiteral("a save asked behind the help window"));
+        ++savesAsked;
+        const QString answers[] = {QString(), saves.filePath(QFileInfo(proposed).fileName()),
+                                   saves.path()};
+        const QString& answer = answers[Pick(3)];
+        Log(QStringLiteral("save to '%1'").arg(answer));
+        return answer;
+    }
+    // A message box that a failed save shows, in its own event loop.
+    void CloseMessageBox() {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            Log(QStringLiteral("message '%1' closed").arg(box->text()));
+            box->close();
+        }
+    }
+
     // What holds after every action, whatever the user did.
     void CheckInvariants() {
         const run::RunRecord& r = record();
@@ -482,6 +504,10 @@ class MonkeyTest : public QObject {
         const int value = window->hsbN->Value();
         Check(value >= model::FewestPhotons && value <= model::MostPhotons,
               QStringLiteral("scroll bar at %1").arg(value));
+        const bool ended = window->photonRun().LastFinished().has_value();
+        Check(window->mnuSaveCounts->isEnabled() == (ended && !active),
+              QStringLiteral("the run's results can%1 be saved")
+                  .arg(window->mnuSaveCounts->isEnabled() ? "" : "not"));
         wasActive = active;
     }
 
@@ -511,14 +537,21 @@ private slots:
         connect(&helpDriver, &QTimer::timeout, this, [this] {
             auto* help = qobject_cast<frmFenwaHelp*>(QApplication::activeModalWidget());
             if (help && !inHelp) HelpSession(*help);
+            CloseMessageBox();
         });
         connect(&menuDriver, &QTimer::timeout, this, [this] {
             if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
                 ChooseFromMenu(*menu);
+            CloseMessageBox();
         });
     }
 
-    void init() { QVERIFY(window.Open(random)); }
+    void init() {
+        QVERIFY(window.Open(random));
+        window->SetAskSavePath([this](const QString&, const QString& proposed, const QString&) {
+            return AskSave(proposed);
+        });
+    }
     void cleanup() {
         for (QWidget* top : QApplication::topLevelWidgets())
             if (qobject_cast<QMessageBox*>(top)) top->close();
@@ -546,7 +579,7 @@ private slots:
         failure.clear();
         trace.clear();
         wasActive = false;
-        dotsChecked = histogramSlits = runsFinished = helpSessions = 0;
+        dotsChecked = histogramSlits = runsFinished = helpSessions = savesAsked = 0;
         standingStill = 0;
         for (action = 1; action <= length; ++action) {
             helpDriver.start();
@@ -560,8 +593,8 @@ private slots:
         }
         CloseMidRun();
         if (!failure.isEmpty()) QFAIL(qPrintable(Report()));
-        qInfo("%d runs ended, %d help windows, %d beeps, %d ends", runsFinished, helpSessions,
-              fake.beeps, fake.ends);
+        qInfo("%d runs ended, %d help windows, %d saves, %d beeps, %d ends", runsFinished,
+              helpSessions, savesAsked, fake.beeps, fake.ends);
     }
 };
 

@@ -10,8 +10,14 @@
 #include "run/ScreenPanel.h"
 #include "ui/main/frmFenwa.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <numeric>
 
@@ -35,6 +41,25 @@ class PhotonRunTest : public QObject {
     void RunToEnd() { window.RunToEnd(); }
     void Type(const QString& text) { window.Type(text); }
     static QImage Panel(PictureBox* panel) { return panel->grab().toImage(); }
+    // Which of the three items of the panels' menu can be chosen: "111", "000".
+    QString Items() {
+        QString items;
+        for (QAction* item :
+             {window->mnuCopyPicture, window->mnuSavePicture, window->mnuSaveCounts})
+            items += QLatin1Char(item->isEnabled() ? '1' : '0');
+        return items;
+    }
+    void RunOf(const QString& photons) {
+        Type(photons);
+        QTest::keyClick(box(), Qt::Key_Return);
+        RunToEnd();
+    }
+    // Pixels only, whatever format and ratio they come in.
+    static QImage Pixels(QImage image) {
+        image.setDevicePixelRatio(1);
+        return image.convertToFormat(QImage::Format_RGB32);
+    }
+    static QImage Copied() { return Pixels(QGuiApplication::clipboard()->image()); }
 
 private slots:
     void initTestCase() { display::InstallFontSubstitutions(); }
@@ -295,6 +320,144 @@ private slots:
         QVERIFY(!run().Active());
         Advance(100.0);
         QCOMPARE(record().Stored, stored);
+    }
+
+    // The menu opens on either panel at any time, but its items wait for a run
+    // to end. A right click starts nothing, and Esc closes only the menu.
+    void resultItemsWaitForTheEndOfARun() {
+        for (PictureBox* panel : {window->Pic, window->Histo}) {
+            QTest::mouseClick(panel, Qt::RightButton);
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(9, 9),
+                                   panel->mapToGlobal(QPoint(9, 9)));
+            QCoreApplication::sendEvent(panel, &menu);
+            QVERIFY(window->PanelMenu->isVisible());
+            QTest::keyClick(window->PanelMenu, Qt::Key_Escape);
+            QVERIFY(!window->PanelMenu->isVisible());
+        }
+        QVERIFY(!window->running());
+        QVERIFY(!record().DotsDrawn);
+        QCOMPARE(fake.ends, 0);
+        QCOMPARE(Items(), QStringLiteral("000"));
+        Type("100");
+        QTest::keyClick(box(), Qt::Key_Return);
+        QCOMPARE(Items(), QStringLiteral("000"));
+        RunToEnd();
+        QCOMPARE(Items(), QStringLiteral("111"));
+    }
+
+    // The picture is the run as it ended, even after a slit press and a
+    // repaint that draws the histogram for the new count.
+    void thePictureIsTheRunAsItEnded() {
+        RunOf("100");
+        const QImage screen = Pixels(Panel(window->Pic));
+        const QImage histogram = Pixels(Panel(window->Histo));
+        QTest::keyClick(box(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QImage atEnd = Copied();
+        // The screen panel, the window's one pixel between them, the histogram
+        // panel; under them the strip of the line.
+        const int ratio = screen.width() / window->Pic->width();
+        QCOMPARE(atEnd.width(), (191 + 1 + 186) * ratio);
+        QVERIFY(atEnd.height() >= (400 + 16) * ratio);
+        QCOMPARE(atEnd.copy(0, 0, screen.width(), screen.height()), screen);
+        QCOMPARE(atEnd.copy(192 * ratio, 0, histogram.width(), histogram.height()), histogram);
+        QCOMPARE(atEnd.pixel(191 * ratio, 0), QColor(0xF0, 0xF0, 0xF0).rgb());
+        QCOMPARE(atEnd.pixel(0, atEnd.height() - 1), QColor(0xF0, 0xF0, 0xF0).rgb());
+        QTest::mouseClick(window->cmdSlitNo[1], Qt::LeftButton);
+        window->Histo->surface().Refresh();
+        QVERIFY(Pixels(Panel(window->Histo)) != histogram);
+        window->mnuCopyPicture->trigger();
+        QCOMPARE(Copied(), atEnd);
+    }
+
+    // Each kind starts in its own folder with the run's name, and then where
+    // the last of its kind went; Cancel writes nothing.
+    void savesProposeTheRunsNameAndRememberTheFolder() {
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", oldHome);
+            qputenv("XDG_CONFIG_HOME", oldConfig);
+        });
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
+        for (const char* folder : {"Pictures", "Documents", "report"})
+            QVERIFY(QDir(home.path()).mkdir(QLatin1String(folder)));
+        QStringList asked;
+        QString answer;
+        window->SetAskSavePath([&](const QString& title, const QString& proposed, const QString&) {
+            asked << title + QLatin1Char(':') + proposed;
+            return answer;
+        });
+        RunOf("100");
+        const auto ctrl = Qt::ControlModifier;
+        QTest::keyClick(box(), Qt::Key_S, ctrl);
+        QCOMPARE(asked.last(), "画像を保存:" + home.filePath("Pictures/fenwa-2slit-100.png"));
+        QCOMPARE(QDir(home.filePath("Pictures")).entryList(QDir::Files), QStringList());
+        answer = home.filePath("report/run.png");
+        QTest::keyClick(box(), Qt::Key_S, ctrl);
+        QTest::keyClick(box(), Qt::Key_C, ctrl | Qt::ShiftModifier);
+        QCOMPARE(Pixels(QImage(answer)), Copied());
+        QTest::keyClick(box(), Qt::Key_S, ctrl);
+        QCOMPARE(asked.last(), "画像を保存:" + home.filePath("report/fenwa-2slit-100.png"));
+        answer = home.filePath("report/run.csv");
+        QTest::keyClick(box(), Qt::Key_S, ctrl | Qt::ShiftModifier);
+        QCOMPARE(asked.last(), "度数をCSVで保存:" + home.filePath("Documents/fenwa-2slit-100.csv"));
+        QFile csv(answer);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll().count("\r\n"), 102);
+        QCOMPARE(box()->text(), QStringLiteral("100")); // the keys typed nothing
+        QCOMPARE(fake.beeps, 0);
+    }
+
+    void aFailedSaveIsToldAndTheRunStays_data() {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("a folder in the file's place") << QString();
+        QTest::newRow("a missing folder") << QStringLiteral("missing/run.csv");
+    }
+    void aFailedSaveIsToldAndTheRunStays() {
+        QFETCH(QString, where);
+        QTemporaryDir folder;
+        const QString path = where.isEmpty() ? folder.path() : folder.filePath(where);
+        QStringList proposed;
+        window->SetAskSavePath([&](const QString&, const QString& proposal, const QString&) {
+            proposed << proposal;
+            return path;
+        });
+        RunOf("100");
+        QStringList told;
+        const auto tell = [&] {
+            if (auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told << message->text();
+                message->close();
+            }
+        };
+        for (int save = 0; save < 2; ++save) {
+            QTimer::singleShot(0, tell);
+            window->mnuSaveCounts->trigger();
+        }
+        QCOMPARE(told, QStringList(2, "保存できませんでした：" + path));
+        // The next save starts where it did, not where saving failed.
+        QCOMPARE(proposed[1], proposed[0]);
+        QVERIFY(run().LastFinished());
+        QCOMPARE(Items(), QStringLiteral("111"));
+        QCOMPARE(fake.ends, 0);
+    }
+
+    void nothingIsReachableBehindTheHelpWindow() {
+        int asked = 0;
+        window->SetAskSavePath([&](const QString&, const QString&, const QString&) {
+            ++asked;
+            return QString();
+        });
+        RunOf("100");
+        QGuiApplication::clipboard()->clear();
+        QVERIFY(window.WithHelpWindow([](ui::frmFenwaHelp& help) {
+            QTest::keyClick(&help, Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(&help, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+            QTest::keyClick(&help, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        }));
+        QCOMPARE(asked, 0);
+        QVERIFY(QGuiApplication::clipboard()->image().isNull());
     }
 
     void aRealTimerDrivesTheRun() {

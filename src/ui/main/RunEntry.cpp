@@ -35,6 +35,7 @@ void frmFenwa::Pic_Click() {
     const std::int32_t n = *count;
     PhotonCount = n;
     Running = true;
+    ShowResultsState();
     hsbN->SetValue(static_cast<std::int16_t>(n));
     savedPrompt_ = lblMSG->Caption();
     lblMSG->SetCaption(QString());
@@ -45,6 +46,7 @@ void frmFenwa::RunFinished() {
     lblMSG->SetCaption(savedPrompt_);
     txtN->setFocus(Qt::OtherFocusReason);
     Running = false;
+    ShowResultsState();
 }
 
 void frmFenwa::Pic_Paint() { run_->Pic_Paint(); }

@@ -5,7 +5,12 @@
 #include "model/Apparatus.h"
 #include "model/RandomSource.h"
 
+#include <QStandardPaths>
 #include <cstdint>
+#include <functional>
+
+class QAction;
+class QMenu;
 
 namespace fenwa::display {
 class Environment;
@@ -39,6 +44,20 @@ public:
     bool running() const { return Running; }
     run::PhotonRun& photonRun() { return *run_; }
 
+    // The panels' context menu, and its items, whose shortcuts work anywhere
+    // in the window. Greyed out until a run has ended, and during a run.
+    QMenu* PanelMenu = nullptr;
+    QAction* mnuCopyPicture = nullptr;
+    QAction* mnuSavePicture = nullptr;
+    QAction* mnuSaveCounts = nullptr;
+
+    // Asks where to save, proposing a path, with a dialog title and a file
+    // filter; answers the path, or nothing for Cancel. Qt's save dialog,
+    // unless a test puts its own.
+    using AskSavePath = std::function<QString(const QString& title, const QString& proposedPath,
+                                              const QString& filter)>;
+    void SetAskSavePath(AskSavePath ask) { askSavePath_ = std::move(ask); }
+
 private:
     // The apparatus readout.
     void Form_Paint();
@@ -53,6 +72,15 @@ private:
     void Pic_Paint();
     void Histo_Paint();
     void RunFinished();
+    // The run's picture and counts, out of the window.
+    void BuildPanelMenu();
+    void ShowResultsState();
+    void mnuCopyPicture_Click();
+    void mnuSavePicture_Click();
+    void mnuSaveCounts_Click();
+    QImage RunPicture() const;
+    void SaveResult(QString& lastFolder, QStandardPaths::StandardLocation kind, const char* suffix,
+                    const QString& title, const QString& filter, const QByteArray& bytes);
     // Photon count entry.
     void txtN_KeyPress(std::int16_t& keyAscii);
     void hsbN_Scroll();
@@ -70,6 +98,9 @@ private:
     QString savedPrompt_; // lblMSG's caption while a run has it cleared
     QString TitleHead;
     QString TitleTail;
+    AskSavePath askSavePath_;
+    QString pictureFolder_; // where a picture was last saved, this session
+    QString countsFolder_;  // where counts were last saved, this session
 };
 
 } // namespace fenwa::ui

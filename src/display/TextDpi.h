@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+
+namespace fenwa::display {
+
+// Text is measured and drawn at 96 dots per inch, the inch of the layout,
+// whatever the screen reports: an image otherwise takes the screen's dots per
+// inch, which differ where the desktop scales fonts instead of pixels.
+QImage At96Dpi(QImage image);
+
+// A device to measure text on at 96 dots per inch.
+const QImage& MeasuringDevice();
+
+} // namespace fenwa::display

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/Apparatus.h"
+
+#include <QImage>
+#include <cstdint>
+#include <vector>
+
+namespace fenwa::run {
+
+// What the last run that ended leaves for its report, kept as it was when the
+// run ended: a slit button pressed since, or a repaint of the panels with the
+// new slit count, changes none of it.
+struct FinishedRun {
+    model::Apparatus Apparatus;          // with the slit count the run ended with
+    std::int32_t Count = 0;              // N, the photons of the run
+    std::vector<std::int32_t> BinCounts; // indices 0 to Bins + 1
+    // The two panels as they were drawn, frames included, where they stand
+    // in the window, at the screen's pixel ratio.
+    QImage Panels;
+};
+
+} // namespace fenwa::run

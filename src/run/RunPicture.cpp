@@ -1,0 +1,65 @@
+#include "run/RunPicture.h"
+
+#include "display/PictureBox.h"
+#include "display/TextDpi.h"
+#include "display/dspCommon.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+namespace fenwa::run {
+
+namespace {
+
+constexpr int StripMargin = 6; // logical pixels above and below the line
+
+QImage FormColoured(QSizeF logical, qreal ratio) {
+    QImage image =
+        display::At96Dpi(QImage(int(std::ceil(logical.width() * ratio)),
+                                int(std::ceil(logical.height() * ratio)), QImage::Format_RGB32));
+    image.setDevicePixelRatio(ratio);
+    image.fill(display::ToQColor(dspCommon::FormBackColor));
+    return image;
+}
+
+} // namespace
+
+QImage PanelsSideBySide(display::PictureBox& left, display::PictureBox& right) {
+    const QRect both = left.geometry().united(right.geometry());
+    QImage image = FormColoured(both.size(), left.devicePixelRatioF());
+    QPainter painter(&image);
+    for (display::PictureBox* panel : {&left, &right})
+        painter.drawPixmap(panel->geometry().topLeft() - both.topLeft(), panel->grab());
+    return image;
+}
+
+QString RunPictureLine(const QString& slitCaption, std::int32_t photons) {
+    return slitCaption + QChar(0x3000) + QStringLiteral("フォトン %1 個").arg(photons);
+}
+
+QImage RunPicture(const FinishedRun& run, const QString& slitCaption,
+                  const display::FontSpec& font) {
+    QFont lineFont(font.name);
+    lineFont.setPointSizeF(font.points);
+    lineFont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+    const QFontMetricsF metrics(lineFont, &display::MeasuringDevice());
+    const QSizeF panels = run.Panels.deviceIndependentSize();
+    const QRectF strip(0, panels.height(), panels.width(),
+                       std::ceil(metrics.height()) + 2 * StripMargin);
+    QImage picture =
+        FormColoured(QSizeF(panels.width(), strip.bottom()), run.Panels.devicePixelRatio());
+    QPainter painter(&picture);
+    painter.drawImage(QPointF(0, 0), run.Panels);
+    painter.setFont(lineFont);
+    painter.setPen(Qt::black);
+    painter.drawText(strip, Qt::AlignCenter, RunPictureLine(slitCaption, run.Count));
+    painter.end();
+    // Shown or printed at the size it has in the window, also where its
+    // pixels are finer than the layout's.
+    picture.setDotsPerMeterX(qRound(picture.dotsPerMeterX() * picture.devicePixelRatio()));
+    picture.setDotsPerMeterY(qRound(picture.dotsPerMeterY() * picture.devicePixelRatio()));
+    return picture;
+}
+
+} // namespace fenwa::run

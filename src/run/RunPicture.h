@@ -1,0 +1,28 @@
+#pragma once
+
+#include "display/Fonts.h"
+#include "run/FinishedRun.h"
+
+#include <QImage>
+#include <QString>
+
+namespace fenwa::display {
+class PictureBox;
+}
+
+namespace fenwa::run {
+
+// The two panels as they are drawn now, frames included, placed as they stand
+// in their window, on the form's colour, at the screen's pixel ratio.
+QImage PanelsSideBySide(display::PictureBox& left, display::PictureBox& right);
+
+// The line under the picture: the slit button's caption, a full-width space,
+// and the photon count: "２重スリット　フォトン 10000 個".
+QString RunPictureLine(const QString& slitCaption, std::int32_t photons);
+
+// The picture of a finished run for a report: its panels, and under them a
+// strip on the form's colour with the line in the given font.
+QImage RunPicture(const FinishedRun& run, const QString& slitCaption,
+                  const display::FontSpec& font);
+
+} // namespace fenwa::run

@@ -1,0 +1,162 @@
+#include "display/CommandButton.h"
+#include "display/PictureBox.h"
+#include "frmFenwa.h"
+#include "run/CountsCsv.h"
+#include "run/PhotonRun.h"
+#include "run/RunPicture.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+// The run's picture and counts leave the window: a context menu on either
+// panel, with shortcuts that work anywhere in the window, copies the picture
+// or saves it or the counts.
+namespace fenwa::ui {
+
+namespace {
+
+// Qt's own save dialog, the same on every desktop; it asks before replacing a
+// file and adds the proposed name's suffix to a name typed without one.
+QString AskWithSaveDialog(QWidget* parent, const QString& title, const QString& proposedPath,
+                          const QString& filter) {
+    const QFileInfo proposed(proposedPath);
+    QFileDialog dialog(parent, title, proposed.absolutePath(), filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(proposed.suffix());
+    dialog.selectFile(proposed.fileName());
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+// The folder a save dialog starts in: the last one saved into this session,
+// or else the user's folder of that kind, or home where that is missing.
+QString StartFolder(const QString& last, QStandardPaths::StandardLocation kind) {
+    if (!last.isEmpty()) return last;
+    const QString folder = QStandardPaths::writableLocation(kind);
+    return QDir(folder).exists() ? folder : QDir::homePath();
+}
+
+// The name a save proposes: fenwa-2slit-10000.png.
+QString ProposedName(const run::FinishedRun& run, const char* suffix) {
+    return QStringLiteral("fenwa-%1slit-%2.%3")
+        .arg(run.Apparatus.SlitCount)
+        .arg(run.Count)
+        .arg(QLatin1String(suffix));
+}
+
+// The whole file or none: a failed write leaves what was there before.
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    // Unbuffered, so that a full disk shows in write(): the flush of a buffer
+    // that commit() makes does not stop it from putting a cut file in place.
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+           file.write(bytes) == bytes.size() && file.commit();
+}
+
+QAction* MenuItem(QWidget& window, QMenu& menu, const QString& text, const QKeySequence& keys) {
+    auto* action = new QAction(text, &window);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(action);
+    menu.addAction(action);
+    return action;
+}
+
+} // namespace
+
+// One menu for both panels. Further items may be appended to PanelMenu; each
+// item is also an action of the window, so that its shortcut works anywhere
+// in it, and the menu shows the shortcut beside the text.
+void frmFenwa::BuildPanelMenu() {
+    PanelMenu = new QMenu(this);
+    mnuCopyPicture = MenuItem(*this, *PanelMenu, QStringLiteral("画像をコピー"),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    mnuSavePicture = MenuItem(*this, *PanelMenu, QStringLiteral("画像を保存…"),
+                              QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSaveCounts = MenuItem(*this, *PanelMenu, QStringLiteral("度数をCSVで保存…"),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(mnuCopyPicture, &QAction::triggered, this, &frmFenwa::mnuCopyPicture_Click);
+    connect(mnuSavePicture, &QAction::triggered, this, &frmFenwa::mnuSavePicture_Click);
+    connect(mnuSaveCounts, &QAction::triggered, this, &frmFenwa::mnuSaveCounts_Click);
+    // A right click opens the menu; only a left click starts a run.
+    for (display::PictureBox* panel : {Pic, Histo}) {
+        panel->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(panel, &QWidget::customContextMenuRequested, this,
+                [this, panel](const QPoint& at) { PanelMenu->popup(panel->mapToGlobal(at)); });
+    }
+    askSavePath_ = [this](const QString& title, const QString& proposedPath,
+                          const QString& filter) {
+        return AskWithSaveDialog(this, title, proposedPath, filter);
+    };
+    ShowResultsState();
+}
+
+// The items give the last run that ended, so they wait for one, and for the
+// run going now to end.
+void frmFenwa::ShowResultsState() {
+    const bool ready = !Running && run_->LastFinished().has_value();
+    for (QAction* item : {mnuCopyPicture, mnuSavePicture, mnuSaveCounts})
+        item->setEnabled(ready);
+}
+
+QImage frmFenwa::RunPicture() const {
+    const run::FinishedRun& last = *run_->LastFinished();
+    const int slits = last.Apparatus.SlitCount;
+    const QString caption =
+        slits >= 1 && slits <= 3 ? cmdSlitNo[std::size_t(slits)]->text() : QString();
+    return run::RunPicture(last, caption, frmFenwaDesign::WindowFont());
+}
+
+void frmFenwa::mnuCopyPicture_Click() {
+    if (!run_->LastFinished()) return;
+    QGuiApplication::clipboard()->setImage(RunPicture());
+}
+
+void frmFenwa::mnuSavePicture_Click() {
+    if (!run_->LastFinished()) return;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    RunPicture().save(&buffer, "PNG");
+    SaveResult(pictureFolder_, QStandardPaths::PicturesLocation, "png",
+               QStringLiteral("画像を保存"), QStringLiteral("PNG 画像 (*.png)"), png);
+}
+
+void frmFenwa::mnuSaveCounts_Click() {
+    if (!run_->LastFinished()) return;
+    SaveResult(countsFolder_, QStandardPaths::DocumentsLocation, "csv",
+               QStringLiteral("度数をCSVで保存"), QStringLiteral("CSV ファイル (*.csv)"),
+               run::CountsCsv(*run_->LastFinished()));
+}
+
+// Asks where, starting in the folder where the last save of this kind went,
+// or else in the user's folder of the kind, and writes. A failure is told and
+// changes nothing else.
+void frmFenwa::SaveResult(QString& lastFolder, QStandardPaths::StandardLocation kind,
+                          const char* suffix, const QString& title, const QString& filter,
+                          const QByteArray& bytes) {
+    const QString path = askSavePath_(
+        title,
+        QDir(StartFolder(lastFolder, kind)).filePath(ProposedName(*run_->LastFinished(), suffix)),
+        filter);
+    if (path.isEmpty()) return;
+    if (WriteWhole(path, bytes)) {
+        lastFolder = QFileInfo(path).absolutePath();
+        return;
+    }
+    // The next dialog starts where saving last worked, not where it failed.
+    QMessageBox::warning(this, Caption(),
+                         QStringLiteral("保存できませんでした：") + QDir::toNativeSeparators(path));
+}
+
+} // namespace fenwa::ui
