@@ -68,6 +68,9 @@ public:
     void Beep() override {}
     void OpenUrl(const QString&, std::function<void()>) override {}
     void End() override {}
+    QRect AvailableArea(const QWidget& window) override { return system.AvailableArea(window); }
+    QString Remembered(const QString&) override { return {}; } // always at 100 %
+    void Remember(const QString&, const QString&) override {}
 
 private:
     display::SystemEnvironment system;

@@ -25,7 +25,8 @@ namespace {
 
 using namespace fenwa;
 
-// A clock that moves only when the tool says so; no sound, no browser.
+// A clock that moves only when the tool says so; no sound, no browser, a
+// screen without bounds and nothing kept from one start to the next.
 class StillEnvironment : public display::Environment {
 public:
     double clock = 1000.0;
@@ -35,6 +36,9 @@ public:
     void Beep() override {}
     void OpenUrl(const QString&, std::function<void()> failed) override { failed(); }
     void End() override {}
+    QRect AvailableArea(const QWidget&) override { return {0, 0, 100000, 100000}; }
+    QString Remembered(const QString&) override { return {}; }
+    void Remember(const QString&, const QString&) override {}
 };
 
 bool Save(QWidget& window, const QString& path) {
