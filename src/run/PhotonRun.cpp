@@ -18,6 +18,10 @@ namespace fenwa::run {
 
 using display::RoundToInt32;
 
+namespace {
+constexpr std::int32_t ProgressStep = 100; // the count shows every this many photons
+} // namespace
+
 PhotonRun::PhotonRun(const model::Apparatus& apparatus, model::RandomSource& random,
                      display::Environment& environment, display::PictureBox& screen,
                      display::PictureBox& histogram, QObject* parent)
@@ -116,7 +120,7 @@ void PhotonRun::EmitPhoton() {
     const std::int32_t k = RoundToInt32((y + yMax) / record_.BinWidth);
     record_.BinCounts[std::size_t(std::clamp(k, 0, model::Bins + 1))] += 1;
     record_.Stored = i;
-    if (i % 100 == 0) ShowProgress(i);
+    if (i % ProgressStep == 0) ShowProgress(i);
 }
 
 void PhotonRun::ShowProgress(std::int32_t photon) {
@@ -137,6 +141,12 @@ void PhotonRun::Finish() {
 void PhotonRun::Pic_Paint() { DrawDots(record_, screen_.surface()); }
 
 void PhotonRun::Histo_Paint() {
+    // Drawn afresh in the middle of a run (the window was zoomed), the panel
+    // shows again the count it showed.
+    if (active_ && record_.Stored >= ProgressStep) {
+        ShowProgress(record_.Stored / ProgressStep * ProgressStep);
+        return;
+    }
     DrawHistogram(record_, apparatus_, histogram_.surface(), screen_.BackColor());
 }
 

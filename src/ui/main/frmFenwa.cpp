@@ -47,6 +47,7 @@ frmFenwa::frmFenwa(model::RandomSource& random, display::Environment& environmen
         connect(lblPhotonN[i], &display::Label::Click, this,
                 [this, i] { lblPhotonN_Click(static_cast<std::int16_t>(i)); });
     connect(lblMSG, &display::Label::Click, this, &frmFenwa::lblMSG_Click);
+    CreateZoomActions();
 }
 
 void frmFenwa::Form_Load() {
@@ -67,6 +68,7 @@ void frmFenwa::Form_Load() {
     txtN->setText(dspCommon::NumToStr(PhotonCount));
     txtN->SetSelStart(int(txtN->text().size()));
     txtN->setFocus(Qt::OtherFocusReason);
+    RestoreZoom();
     show();
 }
 

@@ -5,7 +5,11 @@
 #include "model/Apparatus.h"
 #include "model/RandomSource.h"
 
+#include <array>
 #include <cstdint>
+
+class QAction;
+class QMenu;
 
 namespace fenwa::display {
 class Environment;
@@ -32,6 +36,10 @@ public:
     void Form_Load();
     // Writes the title for the current slit count and marks its button.
     void SetTitle();
+
+    // Appends the zoom commands, with their shortcuts, to a menu: larger,
+    // smaller, the actual size, and the largest size the screen holds.
+    void AddZoomActions(QMenu& menu) const;
 
     // Read-only views of the state, for whoever needs to look in.
     const model::Apparatus& apparatus() const { return apparatus_; }
@@ -60,6 +68,18 @@ private:
     void hsbN_KeyPress(std::int16_t& keyAscii);
     void lblPhotonN_Click(std::int16_t index);
     void lblMSG_Click();
+    // The program's zoom.
+    void CreateZoomActions();
+    void RestoreZoom();
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomActualSize();
+    void ZoomToFit();
+    bool Fits(int percent);
+    int LargestFit();
+    void ShowZoom(int percent);
+    void ChooseZoom(int percent);
+    void changeEvent(QEvent* event) override;
 
     model::RandomSource& random_;
     display::Environment& environment_;
@@ -70,6 +90,8 @@ private:
     QString savedPrompt_; // lblMSG's caption while a run has it cleared
     QString TitleHead;
     QString TitleTail;
+    std::array<QAction*, 4> zoomActions_{}; // larger, smaller, actual size, fit
+    bool framed_ = false; // the window's frame has been measured against the screen
 };
 
 } // namespace fenwa::ui
