@@ -1,11 +1,12 @@
 // Makes the README's screenshots from the real windows: the main window after
-// a two-slit and a one-slit run of 10000 photons, and the help window. The runs
-// go on a clock of this tool's own, so a run takes a moment instead of 17
-// seconds, and the same start time seeds the same photons every time.
+// a two-slit and a one-slit run of 10000 photons, the help window, and the
+// main window after another two-slit run, zoomed to 200 % as for a projector. The runs go on a
+// clock of this tool's own, so a run takes a moment instead of 17 seconds,
+// and the same start time seeds the same photons every time.
 //
 // Usage: fenwa_screenshots <directory>
-// Writes two-slits.png, one-slit.png and help-window.png there, at the screen's
-// device pixel ratio.
+// Writes two-slits.png, projector.png, one-slit.png and help-window.png there,
+// at the screen's device pixel ratio.
 
 #include "display/CommandButton.h"
 #include "display/Environment.h"
@@ -91,5 +92,16 @@ int main(int argc, char* argv[]) {
         help->close();
     });
     QTest::mouseClick(window.cmdHelp, Qt::LeftButton);
-    return saved ? 0 : 1;
+    if (!saved) return 1;
+
+    // Two slits again, four steps up (125 % to 200 %) as a teacher zooms for
+    // a projector. The keys are the window's own shortcuts, which want it
+    // active.
+    QTest::mouseClick(window.cmdSlitNo[2], Qt::LeftButton);
+    RunTenThousand(window, environment);
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) return 1;
+    for (int step = 0; step < 4; ++step)
+        QTest::keyClick(&window, Qt::Key_Equal, Qt::ControlModifier);
+    return Save(window, out.filePath(QStringLiteral("projector.png"))) ? 0 : 1;
 }
