@@ -193,11 +193,12 @@ std::optional<QRect> Surface::DotBlock(const QPointF& pixels) const {
     const QSize size = Size();
     const double x = std::floor(pixels.x() + 0.5), y = std::floor(pixels.y() + 0.5);
     if (x < 0 || y < 0 || x >= size.width() || y >= size.height()) return std::nullopt;
-    // A block at the far edge that rounding pushed out is moved back in whole.
+    // A block at the far edge that rounding pushed out is moved back in whole
+    // (cut only where the whole area is smaller than one block).
     QRect block = Block(pixels).toRect();
     block.moveLeft(std::max(0, std::min(block.left(), image_.width() - block.width())));
     block.moveTop(std::max(0, std::min(block.top(), image_.height() - block.height())));
-    return block;
+    return block & image_.rect();
 }
 
 void Surface::SetFontName(const QString& name) { fontName_ = name; }
