@@ -284,19 +284,23 @@ private slots:
     // anything but a step of the zoom opens it at the actual size, silently.
     void theKeptZoomOpensTheWindow_data() {
         QTest::addColumn<QString>("kept");
+        QTest::addColumn<QSize>("available");
         QTest::addColumn<int>("width");
-        QTest::newRow("150") << "150" << 1191;
-        QTest::newRow("more than the screen holds") << "300" << 1390;
-        QTest::newRow("nothing kept") << "" << 794;
-        QTest::newRow("no step") << "160" << 794;
-        QTest::newRow("a fraction") << "175.5" << 794;
-        QTest::newRow("not a number") << "zoom" << 794;
-        QTest::newRow("too large a number") << "99999999999" << 794;
+        const QSize hd(1920, 1080);
+        QTest::newRow("150") << "150" << hd << 1191;
+        QTest::newRow("more than the screen holds") << "300" << hd << 1390;
+        QTest::newRow("held only without the frame") << "175" << QSize(1390, 994) << 1191;
+        QTest::newRow("nothing kept") << "" << hd << 794;
+        QTest::newRow("no step") << "160" << hd << 794;
+        QTest::newRow("a fraction") << "175.5" << hd << 794;
+        QTest::newRow("not a number") << "zoom" << hd << 794;
+        QTest::newRow("too large a number") << "99999999999" << hd << 794;
     }
     void theKeptZoomOpensTheWindow() {
         QFETCH(QString, kept);
+        QFETCH(QSize, available);
         QFETCH(int, width);
-        Reopen(kept);
+        Reopen(kept, QRect(QPoint(0, 0), available));
         QCOMPARE(window->width(), width);
         QCOMPARE(fake.beeps, 0);
         QCOMPARE(fake.remembered.value(QStringLiteral("zoom")), kept); // kept as it was

@@ -67,10 +67,11 @@ void frmFenwa::AddZoomActions(QMenu& menu) const {
         menu.addAction(action);
 }
 
-// The zoom kept from the last time, as far as the screen holds it now.
+// The zoom kept from the last time, as far as the screen holds it now. The
+// window is not up yet: where it stands is the desktop's to choose.
 void frmFenwa::RestoreZoom() {
     const int kept = ParseZoom(environment_.Remembered(ZoomKey()));
-    ShowZoom(Fits(kept) ? kept : LargestFit());
+    display::SetZoomFactor((Fits(kept) ? kept : LargestFit()) / 100.0);
 }
 
 void frmFenwa::ZoomIn() {
@@ -122,13 +123,14 @@ void frmFenwa::ChooseZoom(int percent) {
 }
 
 // The window manager's frame is known once the window is up: a kept zoom that
-// fitted without it may not fit with it.
+// fitted without it may not fit with it. At the actual size the window stays
+// as and where the desktop put it.
 void frmFenwa::changeEvent(QEvent* event) {
     Form::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isActiveWindow() || framed_) return;
     framed_ = true;
-    if (!Fits(CurrentZoom())) ShowZoom(LargestFit());
-    KeepWithin(environment_.AvailableArea(*this));
+    const int current = CurrentZoom();
+    if (current != ActualSize) ShowZoom(Fits(current) ? current : LargestFit());
 }
 
 } // namespace fenwa::ui
