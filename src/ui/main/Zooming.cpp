@@ -63,6 +63,7 @@ void frmFenwa::CreateZoomActions() {
 }
 
 void frmFenwa::AddZoomActions(QMenu& menu) const {
+    if (!menu.isEmpty()) menu.addSeparator();
     for (QAction* action : zoomActions_)
         menu.addAction(action);
 }

@@ -37,8 +37,9 @@ public:
     // Writes the title for the current slit count and marks its button.
     void SetTitle();
 
-    // Appends the zoom commands, with their shortcuts, to a menu: larger,
-    // smaller, the actual size, and the largest size the screen holds.
+    // Appends the zoom commands, with their shortcuts, to a menu, after a
+    // separator if it holds anything: larger, smaller, the actual size, and
+    // the largest size the screen holds.
     void AddZoomActions(QMenu& menu) const;
 
     // Read-only views of the state, for whoever needs to look in.
