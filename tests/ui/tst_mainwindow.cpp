@@ -239,21 +239,6 @@ private slots:
         QCOMPARE(window->size(), fits ? QSize(1390, 994) : QSize(1191, 852));
     }
 
-    void fitPicksTheLargestStepTheScreenHolds_data() {
-        QTest::addColumn<QSize>("available");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << QSize(1390, 994);
-        QTest::newRow("4K") << QSize(3840, 2160) << QSize(2382, 1704);
-        QTest::newRow("none fits") << QSize(640, 480) << QSize(794, 568);
-    }
-    void fitPicksTheLargestStepTheScreenHolds() {
-        QFETCH(QSize, available);
-        QFETCH(QSize, size);
-        fake.available = QRect(QPoint(0, 0), available);
-        Key(Qt::Key_F11, Qt::NoModifier);
-        QCOMPARE(window->size(), size);
-    }
-
     // The panels' menu holds the zoom, with its shortcuts shown.
     void thePanelsMenuZooms() {
         QContextMenuEvent press(QContextMenuEvent::Mouse, QPoint(20, 20),
@@ -290,6 +275,7 @@ private slots:
         QTest::newRow("150") << "150" << hd << 1191;
         QTest::newRow("more than the screen holds") << "300" << hd << 1390;
         QTest::newRow("held only without the frame") << "175" << QSize(1390, 994) << 1191;
+        QTest::newRow("no step held") << "150" << QSize(640, 480) << 794;
         QTest::newRow("nothing kept") << "" << hd << 794;
         QTest::newRow("no step") << "160" << hd << 794;
         QTest::newRow("a fraction") << "175.5" << hd << 794;
