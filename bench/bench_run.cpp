@@ -69,6 +69,9 @@ public:
     void OpenUrl(const QString&, std::function<void()>) override {}
     void End() override {}
     DataFile FindDataFile(const QString& name) override { return system.FindDataFile(name); }
+    QRect AvailableArea(const QWidget& window) override { return system.AvailableArea(window); }
+    QString Remembered(const QString&) override { return {}; } // always at 100 %
+    void Remember(const QString&, const QString&) override {}
 
 private:
     display::SystemEnvironment system;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Makes the README's screenshots (two-slits.png, one-slit.png, help-window.png)
-# in docs/, or in the directory given, from the real windows on a virtual X
+# Makes the README's screenshots (two-slits.png, projector.png, one-slit.png,
+# help-window.png) in docs/, or in the directory given, from the real windows on a virtual X
 # display. Needs xvfb-run (Debian package xvfb). QT_SCALE_FACTOR=2 in the
 # environment makes them at twice the resolution.
 set -euo pipefail
@@ -12,4 +12,4 @@ scripts/build.sh
 mkdir -p "$out"
 xvfb-run -a -s "-screen 0 2048x1536x24" \
   "${FENWA_BUILD_DIR:-build}/tools/fenwa_screenshots" "$out"
-echo "wrote $out/two-slits.png, $out/one-slit.png and $out/help-window.png"
+echo "wrote $out/two-slits.png, $out/projector.png, $out/one-slit.png and $out/help-window.png"

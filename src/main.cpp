@@ -8,6 +8,9 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(FENWA_VERSION));
+    // Where the user's settings are kept: ~/.config/fenwa/fenwa.conf.
+    QApplication::setOrganizationName(QStringLiteral("fenwa"));
+    QApplication::setApplicationName(QStringLiteral("fenwa"));
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(FENWA_APP_ID));
     fenwa::display::InstallFontSubstitutions();

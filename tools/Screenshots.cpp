@@ -1,11 +1,12 @@
 // Makes the README's screenshots from the real windows: the main window after
-// a two-slit and a one-slit run of 10000 photons, and the help window. The runs
-// go on a clock of this tool's own, so a run takes a moment instead of 17
-// seconds, and the same start time seeds the same photons every time.
+// a two-slit and a one-slit run of 10000 photons, the help window, and the
+// main window after another two-slit run, zoomed to 200 % as for a projector. The runs go on a
+// clock of this tool's own, so a run takes a moment instead of 17 seconds,
+// and the same start time seeds the same photons every time.
 //
 // Usage: fenwa_screenshots <directory>
-// Writes two-slits.png, one-slit.png and help-window.png there, at the screen's
-// device pixel ratio.
+// Writes two-slits.png, projector.png, one-slit.png and help-window.png there,
+// at the screen's device pixel ratio.
 
 #include "display/CommandButton.h"
 #include "display/Environment.h"
@@ -25,7 +26,8 @@ namespace {
 
 using namespace fenwa;
 
-// A clock that moves only when the tool says so; no sound, no browser.
+// A clock that moves only when the tool says so; no sound, no browser, a
+// screen without bounds and nothing kept from one start to the next.
 class StillEnvironment : public display::Environment {
 public:
     double clock = 1000.0;
@@ -36,6 +38,9 @@ public:
     void OpenUrl(const QString&, std::function<void()> failed) override { failed(); }
     void End() override {}
     DataFile FindDataFile(const QString& name) override { return {name, false}; }
+    QRect AvailableArea(const QWidget&) override { return {0, 0, 100000, 100000}; }
+    QString Remembered(const QString&) override { return {}; }
+    void Remember(const QString&, const QString&) override {}
 };
 
 bool Save(QWidget& window, const QString& path) {
@@ -88,5 +93,16 @@ int main(int argc, char* argv[]) {
         help->close();
     });
     QTest::mouseClick(window.cmdHelp, Qt::LeftButton);
-    return saved ? 0 : 1;
+    if (!saved) return 1;
+
+    // Two slits again, four steps up (125 % to 200 %) as a teacher zooms for
+    // a projector. The keys are the window's own shortcuts, which want it
+    // active.
+    QTest::mouseClick(window.cmdSlitNo[2], Qt::LeftButton);
+    RunTenThousand(window, environment);
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) return 1;
+    for (int step = 0; step < 4; ++step)
+        QTest::keyClick(&window, Qt::Key_Equal, Qt::ControlModifier);
+    return Save(window, out.filePath(QStringLiteral("projector.png"))) ? 0 : 1;
 }

@@ -1,9 +1,11 @@
 #include "CommandButton.h"
 
+#include "Bevel.h"
+#include "Zoom.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <qdrawutil.h>
 
 namespace fenwa::display {
 
@@ -21,10 +23,20 @@ void CommandButton::SetBackColor(OleColor colour) {
 void CommandButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const bool sunken = isDown();
-    const QBrush face(ToQColor(backColor_));
-    qDrawWinButton(&painter, rect(), palette(), sunken, &face);
+    const QColor face = ToQColor(backColor_);
+    // The bevel of a desktop button: lit from the top left when raised, from
+    // the bottom right when pressed.
+    const QPalette& colours = palette();
+    const QColor light = colours.color(QPalette::Light), shadow = colours.color(QPalette::Shadow);
+    const QColor button = colours.color(QPalette::Button), dark = colours.color(QPalette::Dark);
+    const int ring = LineWidth();
+    DrawBevel(painter, rect(),
+              sunken ? BevelColours{shadow, light, dark, button}
+                     : BevelColours{light, shadow, button, dark},
+              ring);
+    painter.fillRect(rect().adjusted(2 * ring, 2 * ring, -2 * ring, -2 * ring), face);
 
-    const int shift = sunken ? 1 : 0;
+    const int shift = sunken ? ring : 0;
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic,
@@ -33,8 +45,9 @@ void CommandButton::paintEvent(QPaintEvent*) {
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
-        focus.backgroundColor = face.color();
+        const int inset = ToScreen(4);
+        focus.rect = rect().adjusted(inset, inset, -inset, -inset);
+        focus.backgroundColor = face;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }

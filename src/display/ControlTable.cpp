@@ -7,6 +7,8 @@
 #include "PictureBox.h"
 #include "TextBox.h"
 #include "Twips.h"
+#include "Zoom.h"
+#include "ZoomStyle.h"
 
 #include <type_traits>
 
@@ -29,10 +31,10 @@ QString ControlName(const char* name, int index) {
 namespace {
 
 void Configure(Label& label, const ControlSpec& row, const FontSpec& font) {
-    label.setFont(MakeFont(font));
+    SetDesignFont(label, font);
     label.setWordWrap(row.style & LabelStyle::WordWrap);
     if (row.style & LabelStyle::Centred) label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label.setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
+    label.setGeometry(ToScreen(TwipsRect(row.left, row.top, row.width, row.height)));
     label.SetBorder(row.style & LabelStyle::Bordered);
     label.SetAutoSize(row.style & LabelStyle::AutoSize);
     label.SetKeyboardClick(row.style & LabelStyle::Button);
@@ -41,19 +43,19 @@ void Configure(Label& label, const ControlSpec& row, const FontSpec& font) {
 }
 
 void Configure(TextBox& box, const ControlSpec& row, const FontSpec& font) {
-    box.setFont(MakeFont(font));
+    SetDesignFont(box, font);
     box.setText(row.caption);
 }
 
 void Configure(CommandButton& button, const ControlSpec& row, const FontSpec& font) {
-    button.setFont(MakeFont(font));
+    SetDesignFont(button, font);
     button.setText(row.caption);
 }
 
 void Configure(HScrollBar&, const ControlSpec&, const FontSpec&) {}
 
 void Configure(PictureBox& picture, const ControlSpec&, const FontSpec& font) {
-    picture.setFont(MakeFont(font));
+    SetDesignFont(picture, font);
     picture.surface().SetFontName(font.name);
     picture.surface().SetFontSize(font.points);
     picture.surface().SetFontBold(font.bold);
@@ -66,6 +68,7 @@ QWidget* Create(const ControlSpec& row, const FontSpec& font, Form& form) {
         [&](auto** slot) -> QWidget* {
             using Control = std::remove_pointer_t<std::remove_pointer_t<decltype(slot)>>;
             auto* control = new Control(&form);
+            control->setStyle(ZoomStyle::Instance());
             Configure(*control, row, font);
             *slot = control;
             return control;
@@ -76,7 +79,7 @@ QWidget* Create(const ControlSpec& row, const FontSpec& font, Form& form) {
 } // namespace
 
 void BuildControls(Form& form, const FontSpec& windowFont, std::span<const ControlSpec> table) {
-    form.setFont(MakeFont(windowFont));
+    SetDesignFont(form, windowFont);
     form.surface().SetFontName(windowFont.name);
     form.surface().SetFontSize(windowFont.points);
     form.surface().SetFontBold(windowFont.bold);
@@ -87,7 +90,7 @@ void BuildControls(Form& form, const FontSpec& windowFont, std::span<const Contr
         control->setObjectName(ControlName(row.name, row.index));
         if (!row.description.isEmpty()) control->setAccessibleName(row.description);
         if (KindOf(control) != ControlKind::Label) // a label sizes itself
-            control->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
+            control->setGeometry(ToScreen(TwipsRect(row.left, row.top, row.width, row.height)));
         form.AddControl(control);
         byTabIndex.emplace_back(row.tabIndex, control);
     }

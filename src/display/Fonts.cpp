@@ -1,7 +1,11 @@
 #include "Fonts.h"
 
+#include "Zoom.h"
+
 #include <QGuiApplication>
 #include <QScreen>
+#include <QVariant>
+#include <QWidget>
 
 namespace fenwa::display {
 
@@ -24,9 +28,23 @@ QFont MakeFont(const QString& name, double points, bool bold) {
     double dpi = 96.0;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         dpi = screen->logicalDotsPerInchY();
-    font.setPointSizeF(points * 96.0 / dpi);
+    font.setPointSizeF(points * 96.0 / dpi * ZoomFactor());
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     return font;
+}
+
+namespace {
+constexpr char DesignFont[] = "fenwaDesignFont";
+} // namespace
+
+void SetDesignFont(QWidget& widget, const FontSpec& font) {
+    widget.setProperty(DesignFont, QVariant::fromValue(font));
+    widget.setFont(MakeFont(font));
+}
+
+void ApplyDesignFont(QWidget& widget) {
+    const QVariant font = widget.property(DesignFont);
+    if (font.canConvert<FontSpec>()) widget.setFont(MakeFont(font.value<FontSpec>()));
 }
 
 } // namespace fenwa::display

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QFont>
+#include <QMetaType>
 #include <QString>
+
+class QWidget;
 
 namespace fenwa::display {
 
@@ -27,8 +30,18 @@ struct FontSpec {
 void InstallFontSubstitutions();
 
 // A font of the logical name and size; its family() stays the logical name.
-// Sizes are points at 96 dots per inch, the same inch that twips measure.
+// Sizes are points at 96 dots per inch, the same inch that twips measure,
+// enlarged by the program's zoom.
 QFont MakeFont(const QString& name, double points, bool bold = false);
 inline QFont MakeFont(const FontSpec& font) { return MakeFont(font.name, font.points, font.bold); }
 
+// Gives a window or control the font of its design, and keeps the design so
+// that a change of zoom can give it the font again at the new size.
+void SetDesignFont(QWidget& widget, const FontSpec& font);
+// The font of the design again, at the current zoom; a widget given none
+// keeps what it has.
+void ApplyDesignFont(QWidget& widget);
+
 } // namespace fenwa::display
+
+Q_DECLARE_METATYPE(fenwa::display::FontSpec)

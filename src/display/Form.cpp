@@ -1,8 +1,12 @@
 #include "Form.h"
 
 #include "CommandButton.h"
+#include "Fonts.h"
 #include "KeyCodes.h"
+#include "Label.h"
+#include "PictureBox.h"
 #include "Twips.h"
+#include "Zoom.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -28,17 +32,55 @@ void Form::SetClientSize(int widthTwips, int heightTwips, Border border) {
     // A close box only: no minimize or maximize box on either kind of border.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    if (border == Border::FixedSingle)
+    border_ = border;
+    SetScreenSize(ToScreen(size));
+}
+
+void Form::SetScreenSize(const QSize& size) {
+    if (border_ == Border::FixedSingle)
         setFixedSize(size);
     else
         resize(size);
 }
 
-int Form::Width() const { return RoundToInt32(PixelsToTwips(frameGeometry().width())); }
-int Form::Height() const { return RoundToInt32(PixelsToTwips(frameGeometry().height())); }
+int Form::Width() const { return RoundToInt32(PixelsToTwips(ToDesign(frameGeometry().width()))); }
+int Form::Height() const { return RoundToInt32(PixelsToTwips(ToDesign(frameGeometry().height()))); }
 
 void Form::Move(double leftTwips, double topTwips) {
-    move(RoundToInt32(TwipsToPixels(leftTwips)), RoundToInt32(TwipsToPixels(topTwips)));
+    move(ToScreen(TwipsToPixels(leftTwips)), ToScreen(TwipsToPixels(topTwips)));
+}
+
+void Form::ApplyZoom(double previous) {
+    // Where everything stands in the design, read back before anything moves.
+    const QSize client = ToDesign(size(), previous);
+    std::vector<QRect> places;
+    for (QWidget* control : controls_)
+        places.push_back(ToDesign(control->geometry(), previous));
+    ApplyDesignFont(*this);
+    SetScreenSize(ToScreen(client));
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        ApplyDesignFont(*controls_[i]);
+        controls_[i]->setGeometry(ToScreen(places[i]));
+        if (auto* label = qobject_cast<Label*>(controls_[i])) label->ApplyZoom();
+    }
+    // Every surface is drawn afresh at once, so that its image is whole
+    // whenever anyone looks, not only once it is next shown.
+    surface_.Refresh();
+    for (QWidget* control : controls_)
+        if (auto* picture = qobject_cast<PictureBox*>(control)) picture->surface().Refresh();
+}
+
+QSize Form::OuterSizeAt(double zoom) const {
+    const QSize frame = frameGeometry().size() - size();
+    return ToScreen(ToDesign(size()), zoom) + frame;
+}
+
+void Form::KeepWithin(const QRect& area) {
+    const QRect frame = frameGeometry();
+    const QPoint within(
+        std::max(area.left(), std::min(frame.left(), area.x() + area.width() - frame.width())),
+        std::max(area.top(), std::min(frame.top(), area.y() + area.height() - frame.height())));
+    if (within != frame.topLeft()) move(within);
 }
 
 void Form::SetCancelButton(CommandButton* button) {

@@ -32,10 +32,19 @@ public:
 
     // Client size in twips; a fixed border keeps it, a sizable one starts with it.
     void SetClientSize(int widthTwips, int heightTwips, Border border);
-    // Outer size and position, frame included, in twips.
+    // Outer size and position, frame included, in twips of the design.
     int Width() const;
     int Height() const;
     void Move(double leftTwips, double topTwips);
+
+    // Lays the window out again at the current zoom: its size, its controls'
+    // places, fonts and frames, read from where they stood at the previous one.
+    void ApplyZoom(double previous);
+    // The window's outer size on the screen, frame included, at a zoom.
+    QSize OuterSizeAt(double zoom) const;
+    // Moves the window, frame included, into an area of the screen, as far as
+    // it fits there.
+    void KeepWithin(const QRect& area);
 
     // Esc anywhere in the window clicks this button.
     void SetCancelButton(CommandButton* button);
@@ -66,8 +75,10 @@ protected:
 
 private:
     bool PreviewKey(QKeyEvent& event);
+    void SetScreenSize(const QSize& size);
 
     Surface surface_;
+    Border border_ = Border::Sizable;
     std::vector<QWidget*> controls_;
     KeyDownHandler keyDown_;
     bool keyPreview_ = false;

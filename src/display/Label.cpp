@@ -1,5 +1,7 @@
 #include "Label.h"
 
+#include "Zoom.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -42,11 +44,16 @@ void Label::SetAutoSize(bool on) {
 }
 
 void Label::SetBorder(bool on) {
+    border_ = on;
     setFrameStyle(on ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-    setLineWidth(1);
-    setMargin(on ? 2 : 0); // keeps the caption off the border
+    setLineWidth(LineWidth());
+    setMargin(on ? ToScreen(2) : 0); // keeps the caption off the border
     FitCaption();
 }
+
+void Label::SetLeft(int x) { move(ToScreen(x), y()); }
+
+void Label::ApplyZoom() { SetBorder(border_); }
 
 void Label::SetKeyboardClick(bool on) { setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus); }
 

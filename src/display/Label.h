@@ -31,8 +31,10 @@ public:
     // A label used as a button takes the focus by Tab and clicks on Enter or
     // Space, so that what it does is in reach of the keyboard.
     void SetKeyboardClick(bool on);
-    // Moves the label; x in the parent's pixels.
-    void SetLeft(int x) { move(x, y()); }
+    // Moves the label; x in the pixels of its window's design.
+    void SetLeft(int x);
+    // Takes the frame's widths and the caption's size afresh at the zoom.
+    void ApplyZoom();
 
 signals:
     void Click();
@@ -48,6 +50,7 @@ private:
     void FitCaption();
 
     bool autoSize_ = false;
+    bool border_ = false;
     bool pressed_ = false;
 };
 

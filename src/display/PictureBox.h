@@ -12,6 +12,7 @@ class PictureBox : public QWidget {
     Q_PROPERTY(quint32 BackColor READ BackColor WRITE SetBackColor)
 
 public:
+    // The frame's width in pixels of the design: two rings.
     static constexpr int BorderWidth = 2;
 
     explicit PictureBox(QWidget* parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include "TextDpi.h"
 #include "Twips.h"
+#include "Zoom.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -12,27 +13,57 @@ namespace fenwa::display {
 
 namespace {
 
-QPen LinePen(OleColor colour) {
+QPen LinePen(OleColor colour, int width) {
     QPen pen(ToQColor(colour));
-    pen.setWidthF(1.0);
+    pen.setWidth(width);
     pen.setJoinStyle(Qt::MiterJoin); // a box's corners are square, not cut
     return pen;
 }
 
-// Lines run through the centres of the pixels they join, so that a line one
-// pixel wide covers whole pixels: on a high-density screen each one's full
-// block of device pixels, not half of it and half of its neighbour's.
-QPointF Centre(const QPointF& pixel) { return pixel + QPointF(0.5, 0.5); }
+// Paints on the image's own device pixels, whatever its pixel ratio, so that
+// a line lands on whole device pixels and no scaling shifts it off them.
+class DevicePainter : public QPainter {
+public:
+    explicit DevicePainter(QImage& image) : image_(image), ratio_(image.devicePixelRatio()) {
+        image_.setDevicePixelRatio(1);
+        begin(&image_);
+    }
+    ~DevicePainter() {
+        end();
+        image_.setDevicePixelRatio(ratio_);
+    }
+    DevicePainter(const DevicePainter&) = delete;
+    DevicePainter& operator=(const DevicePainter&) = delete;
+
+private:
+    QImage& image_;
+    qreal ratio_;
+};
 
 } // namespace
 
 Surface::Surface(QWidget& host, QMargins border) : host_(host), border_(border) {}
 
-QRect Surface::Area() const { return host_.rect().marginsRemoved(border_); }
+QRect Surface::Area() const { return host_.rect().marginsRemoved(border_ * LineWidth()); }
+
+QSize Surface::Size() const {
+    // The host is laid out at the zoom, so its design is read back from it: a
+    // window by its size, a control by its edges within the window.
+    const QRect host =
+        host_.isWindow() ? QRect(QPoint(0, 0), ToDesign(host_.size())) : ToDesign(host_.geometry());
+    return host.marginsRemoved(border_).size();
+}
+
+QPointF Surface::Zoom() const {
+    const QSize area = Area().size();
+    const QSize design = Size();
+    return {design.width() > 0 ? double(area.width()) / design.width() : 1.0,
+            design.height() > 0 ? double(area.height()) / design.height() : 1.0};
+}
 
 bool Surface::EnsureImage() const {
     const QSize size = Area().size();
-    if (size.isEmpty()) {
+    if (size.isEmpty() || Size().isEmpty()) {
         image_ = QImage();
         return false;
     }
@@ -66,9 +97,11 @@ void Surface::RaisePaint() {
     if (outer) raisingPaint_ = false;
 }
 
-void Surface::Touched(const QRectF& pixels) {
+void Surface::Touched(const QRectF& device) {
     if (raisingPaint_) return;
     const QRect area = Area();
+    const qreal ratio = image_.devicePixelRatio();
+    const QRectF pixels(device.topLeft() / ratio, device.size() / ratio);
     host_.update(pixels.translated(area.topLeft()).toAlignedRect().adjusted(-1, -1, 1, 1) & area);
 }
 
@@ -76,7 +109,7 @@ void Surface::SetBackColor(OleColor colour) {
     backColor_ = colour;
     if (EnsureImage()) {
         image_.fill(ToQColor(backColor_));
-        Touched(QRectF(QPointF(0, 0), Area().size()));
+        Touched(image_.rect());
     }
 }
 
@@ -94,7 +127,7 @@ double Surface::ScaleLeft() const { return scaleMode_ == User ? userLeft_ : 0.0;
 double Surface::ScaleTop() const { return scaleMode_ == User ? userTop_ : 0.0; }
 
 double Surface::ScaleWidth() const {
-    const double pixels = Area().width();
+    const double pixels = Size().width();
     switch (scaleMode_) {
     case User: return userWidth_;
     case Twips: return PixelsToTwips(pixels);
@@ -103,7 +136,7 @@ double Surface::ScaleWidth() const {
 }
 
 double Surface::ScaleHeight() const {
-    const double pixels = Area().height();
+    const double pixels = Size().height();
     switch (scaleMode_) {
     case User: return userHeight_;
     case Twips: return PixelsToTwips(pixels);
@@ -112,21 +145,45 @@ double Surface::ScaleHeight() const {
 }
 
 QPointF Surface::ToPixels(double x, double y) const {
-    const QRect area = Area();
+    const QSize size = Size();
     const double width = ScaleWidth();
     const double height = ScaleHeight();
-    return {width == 0 ? 0.0 : (x - ScaleLeft()) * area.width() / width,
-            height == 0 ? 0.0 : (y - ScaleTop()) * area.height() / height};
+    return {width == 0 ? 0.0 : (x - ScaleLeft()) * size.width() / width,
+            height == 0 ? 0.0 : (y - ScaleTop()) * size.height() / height};
 }
 
 double Surface::ToUnitsX(double pixels) const {
-    const int width = Area().width();
+    const int width = Size().width();
     return width == 0 ? 0.0 : pixels * ScaleWidth() / width;
 }
 
 double Surface::ToUnitsY(double pixels) const {
-    const int height = Area().height();
+    const int height = Size().height();
     return height == 0 ? 0.0 : pixels * ScaleHeight() / height;
+}
+
+QRectF Surface::Block(const QPointF& pixels) const {
+    const qreal ratio = image_.devicePixelRatio();
+    const QPointF scale = Zoom() * ratio; // device pixels per pixel of the design
+    const double side = LineWidth(ratio);
+    // The block is centred where the pixel falls, so that a dot keeps its
+    // place in the picture whatever the size of its block.
+    const auto start = [side](double pixel, double scale) {
+        return std::floor((std::floor(pixel + 0.5) + 0.5) * scale - side / 2 + 0.5);
+    };
+    return {start(pixels.x(), scale.x()), start(pixels.y(), scale.y()), side, side};
+}
+
+std::optional<QRect> Surface::DotBlock(const QPointF& pixels) const {
+    const QSize size = Size();
+    const double x = std::floor(pixels.x() + 0.5), y = std::floor(pixels.y() + 0.5);
+    if (x < 0 || y < 0 || x >= size.width() || y >= size.height()) return std::nullopt;
+    // A block at the far edge that rounding pushed out is moved back in whole
+    // (cut only where the whole area is smaller than one block).
+    QRect block = Block(pixels).toRect();
+    block.moveLeft(std::max(0, std::min(block.left(), image_.width() - block.width())));
+    block.moveTop(std::max(0, std::min(block.top(), image_.height() - block.height())));
+    return block & image_.rect();
 }
 
 void Surface::SetFontName(const QString& name) { fontName_ = name; }
@@ -143,7 +200,7 @@ QFont Surface::CurrentFont() const {
 void Surface::Cls() {
     if (EnsureImage()) {
         image_.fill(ToQColor(backColor_));
-        Touched(QRectF(QPointF(0, 0), Area().size()));
+        Touched(image_.rect());
     }
     currentX_ = 0;
     currentY_ = 0;
@@ -155,45 +212,44 @@ void Surface::PSet(double x, double y, OleColor colour) {
     currentX_ = x;
     currentY_ = y;
     if (!EnsureImage()) return;
-    const QPointF at = ToPixels(x, y);
-    const double px = std::floor(at.x() + 0.5);
-    const double py = std::floor(at.y() + 0.5);
-    // One logical pixel: a block of device pixels on a high-density screen.
-    const qreal ratio = image_.devicePixelRatio();
+    const std::optional<QRect> block = DotBlock(ToPixels(x, y));
+    if (!block) return;
+    // One pixel of the design: a block of device pixels where the screen is
+    // dense or the program zoomed.
     const QRgb rgb = ToQColor(colour).rgb();
-    const int left = int(std::floor(px * ratio)), right = int(std::floor((px + 1) * ratio));
-    const int top = int(std::floor(py * ratio)), bottom = int(std::floor((py + 1) * ratio));
-    bool drawn = false;
-    for (int dy = top; dy < bottom; ++dy)
-        for (int dx = left; dx < right; ++dx)
-            if (image_.valid(dx, dy)) {
-                image_.setPixel(dx, dy, rgb);
-                drawn = true;
-            }
-    if (drawn) Touched(QRectF(px, py, 1, 1));
+    for (int dy = block->top(); dy <= block->bottom(); ++dy)
+        for (int dx = block->left(); dx <= block->right(); ++dx)
+            image_.setPixel(dx, dy, rgb);
+    Touched(*block);
 }
 
+// Lines run through the centres of the blocks of the pixels they join, as
+// wide as a block, so that they cover whole device pixels as a dot does.
 void Surface::LineTo(double x, double y, OleColor colour) {
     const QPointF from = ToPixels(currentX_, currentY_);
     currentX_ = x;
     currentY_ = y;
     if (!EnsureImage()) return;
-    const QPointF to = ToPixels(x, y);
-    QPainter painter(&image_);
-    painter.setPen(LinePen(colour));
-    painter.drawLine(Centre(from), Centre(to));
-    Touched(QRectF(from, to).normalized());
+    const QRectF start = Block(from), end = Block(ToPixels(x, y));
+    {
+        DevicePainter painter(image_);
+        painter.setPen(LinePen(colour, int(start.width())));
+        painter.drawLine(start.center(), end.center());
+    }
+    Touched(start.united(end));
 }
 
 void Surface::Box(double x, double y, double dx, double dy, OleColor colour) {
     currentX_ = x + dx;
     currentY_ = y + dy;
     if (!EnsureImage()) return;
-    const QRectF box = QRectF(ToPixels(x, y), ToPixels(x + dx, y + dy)).normalized();
-    QPainter painter(&image_);
-    painter.setPen(LinePen(colour));
-    painter.drawRect(box.translated(0.5, 0.5));
-    Touched(box);
+    const QRectF corner = Block(ToPixels(x, y)), opposite = Block(ToPixels(x + dx, y + dy));
+    {
+        DevicePainter painter(image_);
+        painter.setPen(LinePen(colour, int(corner.width())));
+        painter.drawRect(QRectF(corner.center(), opposite.center()).normalized());
+    }
+    Touched(corner.united(opposite));
 }
 
 void Surface::Print(const QString& text) {
@@ -202,11 +258,17 @@ void Surface::Print(const QString& text) {
     const double width = metrics.horizontalAdvance(text);
     if (EnsureImage() && !text.isEmpty()) {
         const QPointF at = ToPixels(currentX_, currentY_);
+        const QPointF zoom = Zoom();
         QPainter painter(&image_);
+        // Laid out in pixels of the design and drawn through the zoom, so that
+        // the glyphs are drawn at their zoomed size, never enlarged.
+        if (zoom != QPointF(1, 1)) painter.scale(zoom.x(), zoom.y());
         painter.setFont(font);
         painter.setPen(ToQColor(foreColor_));
         painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
-        Touched(QRectF(at, QSizeF(width, metrics.height())));
+        const QPointF scale = zoom * image_.devicePixelRatio();
+        Touched(QRectF(at.x() * scale.x(), at.y() * scale.y(), width * scale.x(),
+                       metrics.height() * scale.y()));
     }
     const double startX = currentX_;
     currentX_ += ToUnitsX(width);
@@ -236,17 +298,14 @@ void Surface::Refresh() {
     image_.fill(ToQColor(backColor_));
     paintPending_ = false;
     RaisePaint();
-    Touched(QRectF(QPointF(0, 0), Area().size()));
+    Touched(image_.rect());
 }
 
 OleColor Surface::Point(double x, double y) const {
     if (!EnsureImage()) return 0xFFFFFFFF;
-    const QPointF at = ToPixels(x, y);
-    const qreal ratio = image_.devicePixelRatio();
-    const int dx = int(std::floor(std::floor(at.x() + 0.5) * ratio));
-    const int dy = int(std::floor(std::floor(at.y() + 0.5) * ratio));
-    if (!image_.valid(dx, dy)) return 0xFFFFFFFF;
-    return FromQColor(QColor(image_.pixel(dx, dy)));
+    const std::optional<QRect> block = DotBlock(ToPixels(x, y));
+    if (!block) return 0xFFFFFFFF;
+    return FromQColor(QColor(image_.pixel(block->topLeft())));
 }
 
 const QImage& Surface::Image() const {

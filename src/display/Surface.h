@@ -7,6 +7,7 @@
 #include <QMargins>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QPainter;
 class QWidget;
@@ -27,15 +28,19 @@ struct PrintedText {
 // screen's device pixel ratio, so drawing may happen at any moment (between two
 // photons of a run, say) and an expose of the window costs one copy.
 //
-// Coordinates are in the surface's scale units: twips, pixels, or a user scale
-// set with Scale(). The Paint handler is raised whenever the drawing must be
-// rebuilt: on first show, after a change of size, and on Refresh().
+// Coordinates are in the surface's scale units: twips, pixels of the design,
+// or a user scale set with Scale(). The program's zoom changes only how many
+// screen pixels the surface covers: its scale units stay as they are, text
+// is drawn at the zoomed size, and a pixel of the design becomes a square
+// block of whole device pixels, the same size everywhere (LineWidth). The
+// Paint handler is raised whenever the drawing must be rebuilt: on first
+// show, after a change of size or zoom, and on Refresh().
 class Surface {
 public:
     enum Modes : int { User = 0, Twips = 1, Pixels = 3 };
 
     // host: the widget that shows the surface; border: the part of the host
-    // around the surface (a picture box's frame).
+    // around the surface (a picture box's frame), in pixels of the design.
     explicit Surface(QWidget& host, QMargins border = {});
 
     void SetPaintHandler(std::function<void()> handler) { paintHandler_ = std::move(handler); }
@@ -49,6 +54,8 @@ public:
     void Blit(QPainter& painter);
     // The drawing area inside the host, in host pixels.
     QRect Area() const;
+    // The drawing area's size in pixels of the design, whatever the zoom.
+    QSize Size() const;
 
     OleColor BackColor() const { return backColor_; }
     void SetBackColor(OleColor colour); // also erases, as a new background does
@@ -98,12 +105,22 @@ public:
     const QImage& Image() const;
 
 private:
+    // A position in scale units, in pixels of the design.
     QPointF ToPixels(double x, double y) const;
+    // A length in pixels of the design, in scale units.
     double ToUnitsX(double pixels) const;
     double ToUnitsY(double pixels) const;
+    // The device pixels of the image that the design pixel nearest a
+    // position covers: a square of LineWidth(ratio), centred on it.
+    QRectF Block(const QPointF& pixels) const;
+    // The block of a dot there, wholly inside the image; none outside the area.
+    std::optional<QRect> DotBlock(const QPointF& pixels) const;
+    // Host pixels per pixel of the design, across and down.
+    QPointF Zoom() const;
     // Rebuilds the image when the area or the pixel ratio changed; true if so.
     bool EnsureImage() const;
-    void Touched(const QRectF& pixels);
+    // Asks the host to show the device pixels that changed.
+    void Touched(const QRectF& device);
     QFont CurrentFont() const;
     void RaisePaint();
 

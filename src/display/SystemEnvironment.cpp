@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTime>
 #include <QUrl>
@@ -57,6 +59,23 @@ void SystemEnvironment::End() {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->close();
     QCoreApplication::exit(0);
+}
+
+QRect SystemEnvironment::AvailableArea(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QString SystemEnvironment::Remembered(const QString& key) {
+    const QSettings settings;
+    // A file that cannot be read or parsed holds nothing worth reading.
+    if (settings.status() != QSettings::NoError) return {};
+    return settings.value(key).toString();
+}
+
+void SystemEnvironment::Remember(const QString& key, const QString& value) {
+    QSettings settings;
+    settings.setValue(key, value);
 }
 
 Environment::DataFile SystemEnvironment::FindDataFile(const QString& name) {

@@ -4,7 +4,9 @@
 
 namespace fenwa::display {
 
-// The real clock, bell, browser and way out.
+// The real clock, bell, browser, way out, screen, and the user's settings
+// (QSettings, in the desktop's place for them, under the organisation and
+// application names that start-up gives).
 class SystemEnvironment final : public Environment {
 public:
     float Timer() override;
@@ -13,6 +15,9 @@ public:
     void OpenUrl(const QString& address, std::function<void()> failed) override;
     void End() override;
     DataFile FindDataFile(const QString& name) override;
+    QRect AvailableArea(const QWidget& window) override;
+    QString Remembered(const QString& key) override;
+    void Remember(const QString& key, const QString& value) override;
 };
 
 } // namespace fenwa::display

@@ -7,7 +7,8 @@
 namespace fenwa::display {
 
 // Window tables give geometry in twips, 1/1440 inch: 15 twips to a pixel at
-// 96 dots per inch. This is the one place where twips become pixels.
+// 96 dots per inch. This is the one place where twips become pixels of the
+// design; Zoom.h turns those into the screen's.
 inline constexpr int TwipsPerPixel = 15;
 
 inline constexpr double TwipsToPixels(double twips) { return twips / TwipsPerPixel; }

@@ -5,6 +5,7 @@
 #include "display/PictureBox.h"
 #include "display/Rounding.h"
 #include "display/TextOutput.h"
+#include "display/Zoom.h"
 #include "display/dspCommon.h"
 #include "model/Bins.h"
 #include "model/PhotonSampler.h"
@@ -18,6 +19,10 @@
 namespace fenwa::run {
 
 using display::RoundToInt32;
+
+namespace {
+constexpr std::int32_t ProgressStep = 100; // the count shows every this many photons
+} // namespace
 
 PhotonRun::PhotonRun(const model::Apparatus& apparatus, model::RandomSource& random,
                      display::Environment& environment, display::PictureBox& screen,
@@ -117,7 +122,7 @@ void PhotonRun::EmitPhoton() {
     const std::int32_t k = RoundToInt32((y + yMax) / record_.BinWidth);
     record_.BinCounts[std::size_t(std::clamp(k, 0, model::Bins + 1))] += 1;
     record_.Stored = i;
-    if (i % 100 == 0) ShowProgress(i);
+    if (i % ProgressStep == 0) ShowProgress(i);
 }
 
 void PhotonRun::ShowProgress(std::int32_t photon) {
@@ -133,13 +138,19 @@ void PhotonRun::Finish() {
     record_.HistoReady = true;
     Histo_Paint();
     lastFinished_ = FinishedRun{apparatus_, record_.Count, record_.BinCounts,
-                                PanelsSideBySide(screen_, histogram_)};
+                                PanelsSideBySide(screen_, histogram_), display::ZoomFactor()};
     emit Finished();
 }
 
 void PhotonRun::Pic_Paint() { DrawDots(record_, screen_.surface()); }
 
 void PhotonRun::Histo_Paint() {
+    // Drawn afresh in the middle of a run (the window was zoomed), the panel
+    // shows again the count it showed.
+    if (active_ && record_.Stored >= ProgressStep) {
+        ShowProgress(record_.Stored / ProgressStep * ProgressStep);
+        return;
+    }
     DrawHistogram(record_, apparatus_, histogram_.surface(), screen_.BackColor());
 }
 

@@ -7,6 +7,7 @@
 #include "display/Label.h"
 #include "display/PictureBox.h"
 #include "display/TextBox.h"
+#include "display/Zoom.h"
 #include "display/dspCommon.h"
 
 #include <QClipboard>
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QStyleOptionSlider>
 #include <QtTest>
 
 using namespace fenwa::display;
@@ -71,7 +73,21 @@ private slots:
         BuildControls(*form, WindowFont, Table(c));
         DigitsOnly(*c.txt);
     }
-    void cleanup() { form.reset(); }
+    void cleanup() {
+        form.reset();
+        SetZoomFactor(1.0);
+    }
+
+    // A part of the scroll bar, where the style puts it.
+    QRect Part(QStyle::SubControl part) {
+        QStyleOptionSlider option;
+        option.initFrom(c.bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = 0;
+        option.maximum = 100;
+        option.pageStep = 10;
+        return c.bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, c.bar);
+    }
 
     void controlsAreNamedAndPlacedFromTheTable() {
         QCOMPARE(c.cmd->objectName(), QStringLiteral("cmd(2)"));
@@ -80,6 +96,27 @@ private slots:
         QCOMPARE(form->Controls().size(), size_t(5));
         QCOMPARE(KindOf(form->Controls()[2]), ControlKind::HScrollBar);
         QCOMPARE(form->surface().FontName(), FontNames::Meiryo);
+    }
+
+    // A change of zoom lays the window out again: every edge of the design at
+    // 1.75 times, fonts likewise, and the scroll bar's arrow buttons and
+    // thumb grown with it; back at 1, all is as it was.
+    void controlsFollowTheZoom() {
+        const QFont font = c.txt->font();
+        const int arrow = Part(QStyle::SC_ScrollBarAddLine).width();
+        const int thumb = Part(QStyle::SC_ScrollBarSlider).width();
+        const QImage before = form->grab().toImage();
+        SetZoomFactor(1.75);
+        QCOMPARE(form->size(), QSize(525, 350));
+        QCOMPARE(c.txt->geometry(), QRect(18, 70, 104, 49)); // 17.5 rounds to even
+        QCOMPARE(c.pic->geometry(), QRect(245, 18, 105, 104));
+        QCOMPARE(c.lbl->pos(), QPoint(18, 18));
+        QCOMPARE(c.txt->font().pointSizeF(), font.pointSizeF() * 1.75);
+        QCOMPARE(Part(QStyle::SC_ScrollBarAddLine).width(), ToScreen(arrow, 1.75));
+        QCOMPARE(Part(QStyle::SC_ScrollBarSlider).width(), ToScreen(thumb, 1.75));
+        QCOMPARE(c.pic->surface().ScaleWidth(), 56.0); // 60 pixels of the design, less the frame
+        SetZoomFactor(1.0);
+        QCOMPARE(form->grab().toImage(), before);
     }
 
     void tabOrderFollowsTabIndices() {
@@ -300,11 +337,25 @@ private slots:
         QCOMPARE(seen, (std::vector<int>{KeyCode::Right, KeyCode::Left}));
     }
 
+    // Inside a raised bevel of two rings, each a pixel of the design wide,
+    // the face shows the button's own colour.
+    void buttonPaintsItsOwnBackColor_data() {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<int>("ring"); // screen pixels
+        QTest::newRow("100 %") << 1.0 << 1;
+        QTest::newRow("175 %") << 1.75 << 2;
+    }
     void buttonPaintsItsOwnBackColor() {
+        QFETCH(double, zoom);
+        QFETCH(int, ring);
+        SetZoomFactor(zoom);
         auto* button = c.cmd;
         button->SetBackColor(RGB(220, 220, 255));
         const QImage face = button->grab().toImage();
-        QCOMPARE(face.pixelColor(face.width() / 2, 4), QColor(220, 220, 255));
+        const int band = ring * int(face.devicePixelRatio()), x = face.width() / 2;
+        QCOMPARE(face.pixelColor(x, band - 1), button->palette().color(QPalette::Light));
+        QCOMPARE(face.pixelColor(x, 2 * band - 1), button->palette().color(QPalette::Button));
+        QCOMPARE(face.pixelColor(x, 2 * band), QColor(220, 220, 255));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "display/PictureBox.h"
 #include "display/Surface.h"
+#include "display/Zoom.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -7,6 +8,7 @@
 using fenwa::display::OleColor;
 using fenwa::display::PictureBox;
 using fenwa::display::RGB;
+using fenwa::display::SetZoomFactor;
 using fenwa::display::Surface;
 using fenwa::display::ToQColor;
 
@@ -26,6 +28,27 @@ class SurfaceTest : public QObject {
     // a high-density screen.
     int Ratio() { return int(surface().Image().devicePixelRatio()); }
     QColor PixelAt(int x, int y) { return surface().Image().pixelColor(x * Ratio(), y * Ratio()); }
+    // The panel at a zoom: the same 100 x 50 pixels of the design inside.
+    void Zoom(double factor) {
+        SetZoomFactor(factor);
+        panel->resize(fenwa::display::ToScreen(QSize(104, 54)));
+        surface().SetBackColor(Grey);
+    }
+    // Where the device pixels of a colour lie, and how many there are; with
+    // ink, those of every colour but the background.
+    QRect Where(QRgb colour, int* count = nullptr, bool ink = false) {
+        const QImage image = surface().Image();
+        QRect where;
+        int found = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) == colour) != ink) {
+                    where |= QRect(x, y, 1, 1);
+                    ++found;
+                }
+        if (count) *count = found;
+        return where;
+    }
 
 private slots:
     // QtTest lays text out at 96 dots per inch whatever the screen says; the
@@ -37,6 +60,7 @@ private slots:
         panel->resize(100 + 2 * PictureBox::BorderWidth, 50 + 2 * PictureBox::BorderWidth);
         surface().SetBackColor(Grey);
     }
+    void cleanup() { SetZoomFactor(1.0); }
 
     void clsClearsAndReturnsThePenHome() {
         surface().PSet(10, 10, Red);
@@ -157,21 +181,106 @@ private slots:
         QCOMPARE(surface().Image(), expected);
     }
 
-    // The sunken frame fills its two pixels all round on any screen, so no
-    // device pixel of the panel is left undrawn.
+    // At 175 % the 100 pixels of the design span 174 screen pixels: a dot is
+    // one square block, 2 device pixels across on an ordinary screen and 4 on
+    // a dense one, set where its pixel falls; neighbours' blocks are alike,
+    // and the last pixel keeps its whole block inside the area.
+    void aDotIsOneSquareBlockWhenZoomed_data() {
+        QTest::addColumn<QPoint>("dot");
+        QTest::addColumn<QPoint>("atRatio1");
+        QTest::addColumn<QPoint>("atRatio2");
+        QTest::newRow("first") << QPoint(0, 0) << QPoint(0, 0) << QPoint(0, 0);
+        QTest::newRow("inside") << QPoint(10, 20) << QPoint(17, 34) << QPoint(35, 69);
+        QTest::newRow("its neighbour") << QPoint(11, 20) << QPoint(19, 34) << QPoint(38, 69);
+        QTest::newRow("last") << QPoint(99, 49) << QPoint(172, 84) << QPoint(344, 168);
+    }
+    void aDotIsOneSquareBlockWhenZoomed() {
+        QFETCH(QPoint, dot);
+        QFETCH(QPoint, atRatio1);
+        QFETCH(QPoint, atRatio2);
+        Zoom(1.75);
+        QCOMPARE(surface().ScaleWidth(), 100.0);
+        QCOMPARE(surface().ScaleHeight(), 50.0);
+        surface().PSet(dot.x(), dot.y(), Red);
+        int count = 0;
+        const int side = 2 * Ratio();
+        QCOMPARE(Where(ToQColor(Red).rgb(), &count),
+                 QRect(Ratio() == 1 ? atRatio1 : atRatio2, QSize(side, side)));
+        QCOMPARE(count, side * side);
+        QCOMPARE(surface().Point(dot.x(), dot.y()), Red);
+    }
+
+    // Zoomed lines are as crisp as dots: as thick as a dot's block and on its
+    // rows, in one colour with no blend at their edges, also when slanted.
+    void zoomedLinesAreAsThickAsADot() {
+        Zoom(1.75);
+        surface().PSet(5, 40, Blue);
+        surface().PSet(10, 40, Red);
+        surface().LineTo(90, 40, Red);
+        int red = 0, blue = 0, grey = 0;
+        const QRect dot = Where(ToQColor(Blue).rgb(), &blue);
+        const QRect line = Where(ToQColor(Red).rgb(), &red);
+        QCOMPARE(line.top(), dot.top());
+        QCOMPARE(line.height(), dot.height());
+        QCOMPARE(red, line.width() * line.height()); // one solid band
+        surface().LineTo(95, 10, Red);
+        Where(ToQColor(Red).rgb(), &red);
+        Where(ToQColor(Grey).rgb(), &grey);
+        QCOMPARE(red + blue + grey, surface().Image().width() * surface().Image().height());
+    }
+
+    // Zoomed text is drawn at its zoomed size, not enlarged from a smaller
+    // drawing: twice as tall at 200 %, with glyph edges inside the blocks that
+    // an enlarged drawing would fill whole.
+    void zoomedTextIsDrawnAtItsSize() {
+        surface().SetFontName(QStringLiteral("Arial"));
+        surface().SetFontSize(12);
+        surface().SetForeColor(RGB(255, 255, 255));
+        surface().Print(QStringLiteral("H"));
+        const QRgb grey = ToQColor(Grey).rgb();
+        const int height = Where(grey, nullptr, true).height();
+        Zoom(2.0);
+        surface().SetCurrentX(0);
+        surface().Print(QStringLiteral("H"));
+        QVERIFY(std::abs(Where(grey, nullptr, true).height() - 2 * height) <= Ratio());
+        const QImage image = surface().Image();
+        const int block = 2 * Ratio();
+        bool finer = false;
+        for (int y = 0; y + block <= image.height() && !finer; y += block)
+            for (int x = 0; x + block <= image.width() && !finer; x += block)
+                for (int dy = 0; dy < block && !finer; ++dy)
+                    for (int dx = 0; dx < block && !finer; ++dx)
+                        finer = image.pixel(x + dx, y + dy) != image.pixel(x, y);
+        QVERIFY(finer);
+    }
+
+    // The sunken frame fills its two rings all round on any screen and at
+    // any zoom, so no device pixel of the panel is left undrawn.
+    void frameFillsItsBorder_data() {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<int>("ring"); // screen pixels
+        QTest::newRow("100 %") << 1.0 << 1;
+        QTest::newRow("125 %") << 1.25 << 1;
+        QTest::newRow("175 %") << 1.75 << 2;
+        QTest::newRow("250 %") << 2.5 << 3;
+    }
     void frameFillsItsBorder() {
+        QFETCH(double, zoom);
+        QFETCH(int, ring);
+        Zoom(zoom);
         const QImage grab = panel->grab().toImage();
-        const int ratio = int(grab.devicePixelRatio());
+        const int band = ring * int(grab.devicePixelRatio());
         const auto colour = [&](QPalette::ColorRole role) {
             return panel->palette().color(role).rgb();
         };
-        const int x = 10 * ratio, bottom = grab.height() - 1;
-        for (int y = 0; y < ratio; ++y) {
+        const int x = grab.width() / 2, bottom = grab.height() - 1;
+        for (int y = 0; y < band; ++y) {
             QCOMPARE(grab.pixel(x, y), colour(QPalette::Dark));
-            QCOMPARE(grab.pixel(x, ratio + y), colour(QPalette::Shadow));
-            QCOMPARE(grab.pixel(x, bottom - ratio - y), colour(QPalette::Midlight));
+            QCOMPARE(grab.pixel(x, band + y), colour(QPalette::Shadow));
+            QCOMPARE(grab.pixel(x, bottom - band - y), colour(QPalette::Midlight));
             QCOMPARE(grab.pixel(x, bottom - y), colour(QPalette::Light));
         }
+        QCOMPARE(grab.pixel(x, 2 * band), ToQColor(Grey).rgb());
     }
 
     void zeroWidthBoxIsAVerticalLine() {

@@ -2,10 +2,13 @@
 
 #include "display/Environment.h"
 
+#include <QMap>
+#include <QRect>
 #include <QStringList>
 
 // Stands in for the world outside the windows: a clock the test sets,
-// counters for beeps, browser calls and ends, and the program's data files.
+// counters for beeps, browser calls and ends, a screen of the test's size,
+// settings kept in memory, and the program's data files.
 class FakeEnvironment : public fenwa::display::Environment {
 public:
     float timer = 43200.0f;
@@ -14,6 +17,8 @@ public:
     int ends = 0;
     bool browserAvailable = true;
     QStringList openedUrls;
+    QRect available{0, 0, 1920, 1080};
+    QMap<QString, QString> remembered;
     QString dataFolder = QStringLiteral("/opt/fenwa 1.0/share/fenwa");
     QStringList dataFiles = {QStringLiteral("Ondrik5src.zip")};
 
@@ -25,6 +30,9 @@ public:
         if (!browserAvailable) failed();
     }
     void End() override { ++ends; }
+    QRect AvailableArea(const QWidget&) override { return available; }
+    QString Remembered(const QString& key) override { return remembered.value(key); }
+    void Remember(const QString& key, const QString& value) override { remembered[key] = value; }
     DataFile FindDataFile(const QString& name) override {
         return {dataFolder + u'/' + name, dataFiles.contains(name)};
     }

@@ -6,6 +6,7 @@
 #include "display/Label.h"
 #include "display/PictureBox.h"
 #include "display/TextBox.h"
+#include "display/Zoom.h"
 
 #include <QTest>
 #include <memory>
@@ -26,10 +27,11 @@ public:
         if (!window_->isVisible()) window_->show();
         return QTest::qWaitForWindowActive(window_.get());
     }
-    // Discards the window, and the fake's counts with it.
+    // Discards the window, the fake's counts and the zoom.
     void Close() {
         window_.reset();
         fake = FakeEnvironment();
+        display::SetZoomFactor(1.0);
     }
 
     Window* operator->() const { return window_.get(); }

@@ -4,6 +4,7 @@
 #include "display/Label.h"
 #include "display/Rounding.h"
 #include "display/TextBox.h"
+#include "display/Zoom.h"
 #include "ui/help/frmFenwaHelp.h"
 
 #include <QStyleOptionSlider>
@@ -279,6 +280,18 @@ private slots:
         QCOMPARE(bands.size(), 8);
         QVERIFY(bands.first().first > window->lblHead->geometry().bottom());
         QVERIFY(bands.last().second < Box()->y());
+    }
+
+    // Opened while the program is zoomed, the window is at the zoom, and its
+    // lines stand in their places between the heading and the text box.
+    void opensAtTheCurrentZoom() {
+        window.Close();
+        SetZoomFactor(1.5);
+        QVERIFY(window.Open());
+        QCOMPARE(window->size(), QSize(822, 560));
+        QCOMPARE(window->lblHead->pos(), QPoint(206, 28)); // 137 and 19 at the actual size
+        QCOMPARE(window->surface().ScaleWidth(), 21.0);
+        eightLinesStandBetweenHeadingAndTextBox();
     }
 
     void linesKeepTheirPlaceWhenTheWindowIsResized_data() {

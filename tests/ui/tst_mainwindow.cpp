@@ -4,10 +4,15 @@
 #include "display/HScrollBar.h"
 #include "display/Label.h"
 #include "display/PictureBox.h"
+#include "display/SystemEnvironment.h"
 #include "display/TextBox.h"
+#include "display/Zoom.h"
 #include "ui/main/frmFenwa.h"
 
+#include <QMenu>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace fenwa::display;
@@ -56,6 +61,16 @@ class MainWindowTest : public QObject {
     FakeEnvironment& fake = window.fake;
 
     CommandButton* Slit(int i) { return window->cmdSlitNo[std::size_t(i)]; }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        QTest::keyClick(window->txtN, Qt::Key(key), modifiers);
+    }
+    // The main window afresh, with a zoom kept from the last time.
+    void Reopen(const QString& kept, QRect available = {0, 0, 1920, 1080}) {
+        window.Close();
+        fake.remembered[QStringLiteral("zoom")] = kept;
+        fake.available = available;
+        QVERIFY(window.Open(random));
+    }
 
 private slots:
     void initTestCase() { InstallFontSubstitutions(); }
@@ -175,6 +190,125 @@ private slots:
         QCOMPARE(window->apparatus().SlitCount, std::int16_t(3));
         QTest::keyClick(Slit(1), Qt::Key_Return);
         QCOMPARE(window->apparatus().SlitCount, std::int16_t(1));
+    }
+
+    // Each step of the zoom, from the keyboard, on a screen that holds them
+    // all; the panels keep their pixels of the design.
+    void everyStepOfTheZoom() {
+        fake.available = QRect(0, 0, 4000, 3000);
+        const QList<QSize> sizes{{794, 568},   {992, 710},   {1191, 852}, {1390, 994},
+                                 {1588, 1136}, {1985, 1420}, {2382, 1704}};
+        for (qsizetype step = 0; step < sizes.size(); ++step) {
+            if (step > 0) Key(step % 2 ? Qt::Key_Plus : Qt::Key_Equal);
+            QCOMPARE(window->size(), sizes[step]);
+        }
+        QCOMPARE(window->Pic->surface().ScaleWidth(), 187.0);
+        QCOMPARE(window->Histo->surface().ScaleWidth(), 182.0);
+        QCOMPARE(window->Histo->surface().ScaleHeight(), 396.0);
+        QCOMPARE(fake.remembered.value(QStringLiteral("zoom")), QStringLiteral("300"));
+        Key(Qt::Key_Plus); // no step beyond
+        QCOMPARE(fake.beeps, 1);
+        Key(Qt::Key_Minus);
+        QCOMPARE(window->size(), sizes[5]);
+        Key(Qt::Key_0);
+        QCOMPARE(window->size(), sizes[0]);
+        Key(Qt::Key_Minus); // none below
+        QCOMPARE(fake.beeps, 2);
+    }
+
+    // The whole window, frame included, must fit the free part of its screen.
+    void aStepThatWouldNotFitIsRefused_data() {
+        QTest::addColumn<QSize>("spare"); // beyond the frame of 175 %, 1390 x 994 inside
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("just fits") << QSize(0, 0) << true;
+        QTest::newRow("a pixel too narrow") << QSize(-1, 100) << false;
+        QTest::newRow("a pixel too low") << QSize(100, -1) << false;
+    }
+    void aStepThatWouldNotFitIsRefused() {
+        QFETCH(QSize, spare);
+        QFETCH(bool, fits);
+        const QSize frame = window->frameGeometry().size() - window->size();
+        fake.available = QRect(QPoint(300, 200), QSize(1390, 994) + frame + spare);
+        Key(Qt::Key_Plus);
+        Key(Qt::Key_Plus);
+        Key(Qt::Key_Plus);
+        QCOMPARE(window->size(), fits ? QSize(1390, 994) : QSize(1191, 852));
+        QCOMPARE(fake.beeps, fits ? 0 : 1);
+        QVERIFY(fake.available.contains(window->frameGeometry()));
+        Key(Qt::Key_F11, Qt::NoModifier);
+        QCOMPARE(window->size(), fits ? QSize(1390, 994) : QSize(1191, 852));
+    }
+
+    // The panels' menu holds the results and then the zoom, with their
+    // shortcuts shown.
+    void thePanelsMenuZooms() {
+        QContextMenuEvent press(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                window->Pic->mapToGlobal(QPoint(20, 20)));
+        QCoreApplication::sendEvent(window->Pic, &press);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList items;
+        for (QAction* action : menu->actions())
+            items << action->text() + QLatin1Char('\t') + action->shortcut().toString();
+        QCOMPARE(items, QStringList({"画像をコピー\tCtrl+Shift+C", "画像を保存…\tCtrl+S",
+                                     "度数をCSVで保存…\tCtrl+Shift+S", "\t", "拡大\tCtrl++",
+                                     "縮小\tCtrl+-", "元の大きさ\tCtrl+0",
+                                     "画面に合わせる\tF11"}));
+        menu->actions().last()->trigger();
+        menu->close();
+        QCOMPARE(window->size(), QSize(1390, 994));
+    }
+
+    // Back at the actual size the window is what it was, to the pixel.
+    void actualSizeRestoresEveryPixel() {
+        QApplication::setCursorFlashTime(0); // a caret that stays
+        const QImage before = window->grab().toImage();
+        Key(Qt::Key_F11, Qt::NoModifier);
+        Key(Qt::Key_0);
+        QCOMPARE(window->grab().toImage(), before);
+    }
+
+    // A kept zoom opens the window at it, as far as the screen holds it;
+    // anything but a step of the zoom opens it at the actual size, silently.
+    void theKeptZoomOpensTheWindow_data() {
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<int>("width");
+        const QSize hd(1920, 1080);
+        QTest::newRow("150") << "150" << hd << 1191;
+        QTest::newRow("more than the screen holds") << "300" << hd << 1390;
+        QTest::newRow("held only without the frame") << "175" << QSize(1390, 994) << 1191;
+        QTest::newRow("no step held") << "150" << QSize(640, 480) << 794;
+        QTest::newRow("nothing kept") << "" << hd << 794;
+        QTest::newRow("no step") << "160" << hd << 794;
+        QTest::newRow("a fraction") << "175.5" << hd << 794;
+        QTest::newRow("not a number") << "zoom" << hd << 794;
+        QTest::newRow("too large a number") << "99999999999" << hd << 794;
+    }
+    void theKeptZoomOpensTheWindow() {
+        QFETCH(QString, kept);
+        QFETCH(QSize, available);
+        QFETCH(int, width);
+        Reopen(kept, QRect(QPoint(0, 0), available));
+        QCOMPARE(window->width(), width);
+        QCOMPARE(fake.beeps, 0);
+        QCOMPARE(fake.remembered.value(QStringLiteral("zoom")), kept); // kept as it was
+    }
+
+    // The user's settings: the zoom survives a restart, and a damaged file
+    // holds nothing.
+    void theSettingsKeepTheZoom() {
+        QTemporaryDir home;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+        QCoreApplication::setOrganizationName(QStringLiteral("fenwa"));
+        SystemEnvironment system;
+        system.Remember(QStringLiteral("zoom"), QStringLiteral("175"));
+        QCOMPARE(SystemEnvironment().Remembered(QStringLiteral("zoom")), QStringLiteral("175"));
+        QFile file(QSettings().fileName());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General\nzoom=175\n");
+        file.close();
+        QCOMPARE(system.Remembered(QStringLiteral("zoom")), QString());
     }
 
     void escapeOrTheExitButtonEnds() {

@@ -460,6 +460,44 @@ private slots:
         QVERIFY(QGuiApplication::clipboard()->image().isNull());
     }
 
+    // Zoomed in the middle of a run, the window keeps the run to its
+    // schedule with nothing lost: the count shown, the dots drawn afresh and
+    // the next photons plotted, each a square block where it landed.
+    void zoomingKeepsTheRunGoing() {
+        Type("2000"); // 200 photons a second
+        QTest::keyClick(box(), Qt::Key_Return);
+        Advance(0.5 + 1e-9);
+        QTest::keyClick(box(), Qt::Key_F11);
+        QCOMPARE(window->size(), QSize(1390, 994));
+        QCOMPARE(record().Stored, 101);
+        const QImage count = window->Histo->surface().Image();
+        QVERIFY(std::any_of(count.constBits(), count.constBits() + count.sizeInBytes(),
+                            [](uchar byte) { return byte < 128; })); // the count's digits
+        Advance(1.0);
+        QCOMPARE(record().Stored, 301);
+        RunToEnd();
+        QCOMPARE(record().Stored, 2000);
+        QCOMPARE(std::accumulate(record().BinCounts.begin(), record().BinCounts.end(), 0), 2000);
+        const auto& screen = window->Pic->surface();
+        for (int i = 1; i <= 2000; ++i)
+            QCOMPARE(screen.Point(record().DotX[i], record().DotY[i]), run::DotColour);
+    }
+
+    // After a run the panels are drawn afresh at each zoom, and back at the
+    // actual size they are what they were, to the pixel.
+    void theRunsPictureSurvivesTheZoom() {
+        Type("1000");
+        QTest::keyClick(box(), Qt::Key_Return);
+        RunToEnd();
+        const QImage screen = Panel(window->Pic), histogram = Panel(window->Histo);
+        QTest::keyClick(box(), Qt::Key_F11);
+        QCOMPARE(window->Pic->surface().ScaleWidth(), 187.0);
+        QCOMPARE(window->Pic->surface().Point(record().DotX[1], record().DotY[1]), run::DotColour);
+        QTest::keyClick(box(), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(Panel(window->Pic), screen);
+        QCOMPARE(Panel(window->Histo), histogram);
+    }
+
     void aRealTimerDrivesTheRun() {
         fake.monotonic = 0;
         Type("100");

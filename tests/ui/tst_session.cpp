@@ -17,6 +17,8 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -102,6 +104,9 @@ void Script(ui::frmFenwa& window) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Settings of the session's own, never the user's.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     display::InstallFontSubstitutions();
     display::SystemEnvironment environment;
     model::StandardRandom random;

@@ -46,7 +46,7 @@ void frmFenwaHelp::Form_Paint() {
 // the controls or crowd them over one another.
 void frmFenwaHelp::Form_Resize() {
     if (surface().ScaleMode() != display::Surface::User) return; // before load
-    const QRect area = surface().Area();
+    const QSize area = surface().Size();
     const double designWidth = display::TwipsToPixels(frmFenwaHelpDesign::ClientWidth);
     const double designHeight = display::TwipsToPixels(frmFenwaHelpDesign::ClientHeight);
     surface().Scale(ScaleX1, ScaleY1, ScaleX1 + (ScaleX2 - ScaleX1) * area.width() / designWidth,

@@ -48,6 +48,7 @@ frmFenwa::frmFenwa(model::RandomSource& random, display::Environment& environmen
                 [this, i] { lblPhotonN_Click(static_cast<std::int16_t>(i)); });
     connect(lblMSG, &display::Label::Click, this, &frmFenwa::lblMSG_Click);
     BuildPanelMenu();
+    CreateZoomActions();
 }
 
 void frmFenwa::Form_Load() {
@@ -68,6 +69,7 @@ void frmFenwa::Form_Load() {
     txtN->setText(dspCommon::NumToStr(PhotonCount));
     txtN->SetSelStart(int(txtN->text().size()));
     txtN->setFocus(Qt::OtherFocusReason);
+    RestoreZoom();
     show();
 }
 

@@ -6,8 +6,12 @@
 #include "model/RandomSource.h"
 
 #include <QStandardPaths>
+#include <array>
 #include <cstdint>
 #include <functional>
+
+class QAction;
+class QMenu;
 
 class QAction;
 class QMenu;
@@ -37,6 +41,11 @@ public:
     void Form_Load();
     // Writes the title for the current slit count and marks its button.
     void SetTitle();
+
+    // Appends the zoom commands, with their shortcuts, to a menu, after a
+    // separator if it holds anything: larger, smaller, the actual size, and
+    // the largest size the screen holds.
+    void AddZoomActions(QMenu& menu) const;
 
     // Read-only views of the state, for whoever needs to look in.
     const model::Apparatus& apparatus() const { return apparatus_; }
@@ -88,6 +97,18 @@ private:
     void hsbN_KeyPress(std::int16_t& keyAscii);
     void lblPhotonN_Click(std::int16_t index);
     void lblMSG_Click();
+    // The program's zoom.
+    void CreateZoomActions();
+    void RestoreZoom();
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomActualSize();
+    void ZoomToFit();
+    bool Fits(int percent);
+    int LargestFit();
+    void ShowZoom(int percent);
+    void ChooseZoom(int percent);
+    void changeEvent(QEvent* event) override;
 
     model::RandomSource& random_;
     display::Environment& environment_;
@@ -101,6 +122,8 @@ private:
     AskSavePath askSavePath_;
     QString pictureFolder_; // where a picture was last saved, this session
     QString countsFolder_;  // where counts were last saved, this session
+    std::array<QAction*, 4> zoomActions_{}; // larger, smaller, actual size, fit
+    bool framed_ = false; // the window's frame has been measured against the screen
 };
 
 } // namespace fenwa::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace fenwa::display {
+
+// The platform's style with the program's zoom applied to what the style
+// draws itself: the frame of a text box and the parts of a scroll bar (arrow
+// buttons, arrows, thumb). At a zoom of 1 it is the platform's style exactly.
+class ZoomStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    // The one instance the controls of every window share.
+    static ZoomStyle* Instance();
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override;
+
+private:
+    ZoomStyle();
+};
+
+} // namespace fenwa::display
