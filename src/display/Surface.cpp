@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace fenwa::display {
@@ -30,9 +31,11 @@ const QImage& MeasuringDevice() {
 QPen LinePen(OleColor colour) {
     QPen pen(ToQColor(colour));
     pen.setWidthF(1.0);
-    pen.setJoinStyle(Qt::MiterJoin); // a box's corners are square, not cut
     return pen;
 }
+
+// The pixel that a point in pixels lies in, as PSet and Box round it.
+double NearestPixel(double pixels) { return std::floor(pixels + 0.5); }
 
 // Lines run through the centres of the pixels they join, so that a line one
 // pixel wide covers whole pixels: on a high-density screen each one's full
@@ -171,21 +174,27 @@ void Surface::PSet(double x, double y, OleColor colour) {
     currentY_ = y;
     if (!EnsureImage()) return;
     const QPointF at = ToPixels(x, y);
-    const double px = std::floor(at.x() + 0.5);
-    const double py = std::floor(at.y() + 0.5);
-    // One logical pixel: a block of device pixels on a high-density screen.
+    const double px = NearestPixel(at.x()), py = NearestPixel(at.y());
+    FillPixels(px, py, px, py, colour);
+}
+
+void Surface::FillPixels(double left, double top, double right, double bottom, OleColor colour) {
+    // One pixel of the area is a block of device pixels on a high-density
+    // screen; the bounds keep what lies outside the image out of it.
     const qreal ratio = image_.devicePixelRatio();
+    const auto device = [ratio](double pixels, int limit) {
+        const double at = std::floor(pixels * ratio);
+        return at > 0 ? int(std::min(at, double(limit))) : 0;
+    };
+    const int x0 = device(left, image_.width()), x1 = device(right + 1, image_.width());
+    const int y0 = device(top, image_.height()), y1 = device(bottom + 1, image_.height());
+    if (x0 >= x1 || y0 >= y1) return;
     const QRgb rgb = ToQColor(colour).rgb();
-    const int left = int(std::floor(px * ratio)), right = int(std::floor((px + 1) * ratio));
-    const int top = int(std::floor(py * ratio)), bottom = int(std::floor((py + 1) * ratio));
-    bool drawn = false;
-    for (int dy = top; dy < bottom; ++dy)
-        for (int dx = left; dx < right; ++dx)
-            if (image_.valid(dx, dy)) {
-                image_.setPixel(dx, dy, rgb);
-                drawn = true;
-            }
-    if (drawn) Touched(QRectF(px, py, 1, 1));
+    for (int dy = y0; dy < y1; ++dy) {
+        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(dy));
+        std::fill(line + x0, line + x1, rgb);
+    }
+    Touched(QRectF(QPointF(x0, y0) / ratio, QPointF(x1, y1) / ratio));
 }
 
 void Surface::LineTo(double x, double y, OleColor colour) {
@@ -204,11 +213,16 @@ void Surface::Box(double x, double y, double dx, double dy, OleColor colour) {
     currentX_ = x + dx;
     currentY_ = y + dy;
     if (!EnsureImage()) return;
+    // Each side is filled pixel by pixel, so a box of no width or no height
+    // is a line that covers its corners too, which a painter's rectangle of
+    // no size leaves out.
     const QRectF box = QRectF(ToPixels(x, y), ToPixels(x + dx, y + dy)).normalized();
-    QPainter painter(&image_);
-    painter.setPen(LinePen(colour));
-    painter.drawRect(box.translated(0.5, 0.5));
-    Touched(box);
+    const double left = NearestPixel(box.left()), right = NearestPixel(box.right());
+    const double top = NearestPixel(box.top()), bottom = NearestPixel(box.bottom());
+    FillPixels(left, top, right, top, colour);
+    FillPixels(left, bottom, right, bottom, colour);
+    FillPixels(left, top, left, bottom, colour);
+    FillPixels(right, top, right, bottom, colour);
 }
 
 void Surface::Print(const QString& text) {
@@ -258,8 +272,8 @@ OleColor Surface::Point(double x, double y) const {
     if (!EnsureImage()) return 0xFFFFFFFF;
     const QPointF at = ToPixels(x, y);
     const qreal ratio = image_.devicePixelRatio();
-    const int dx = int(std::floor(std::floor(at.x() + 0.5) * ratio));
-    const int dy = int(std::floor(std::floor(at.y() + 0.5) * ratio));
+    const int dx = int(std::floor(NearestPixel(at.x()) * ratio));
+    const int dy = int(std::floor(NearestPixel(at.y()) * ratio));
     if (!image_.valid(dx, dy)) return 0xFFFFFFFF;
     return FromQColor(QColor(image_.pixel(dx, dy)));
 }

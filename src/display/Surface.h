@@ -104,6 +104,9 @@ private:
     // Rebuilds the image when the area or the pixel ratio changed; true if so.
     bool EnsureImage() const;
     void Touched(const QRectF& pixels);
+    // Fills the pixels of the area from (left, top) to (right, bottom), both
+    // included.
+    void FillPixels(double left, double top, double right, double bottom, OleColor colour);
     QFont CurrentFont() const;
     void RaisePaint();
 
