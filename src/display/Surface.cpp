@@ -1,5 +1,6 @@
 #include "Surface.h"
 
+#include "Fonts.h"
 #include "Twips.h"
 
 #include <QFontMetricsF>
@@ -231,11 +232,22 @@ void Surface::Print(const QString& text) {
     const double width = metrics.horizontalAdvance(text);
     if (EnsureImage() && !text.isEmpty()) {
         const QPointF at = ToPixels(currentX_, currentY_);
+        // The pen is the top of the line's cell, which starts in the row of
+        // device pixels that the top lies in; the baseline lies a whole
+        // number of rows below it. So pieces in two fonts printed from one
+        // top keep the same distance between their baselines on every line,
+        // and a piece printed a fraction of a pixel higher shows higher.
+        // The glyphs reach as high and as low as the installed face makes
+        // them.
+        const qreal ratio = image_.devicePixelRatio();
+        const double ascent = LineCell(font, MeasuringDevice()).ascent;
+        const QPointF baseline(at.x(),
+                               (std::floor(at.y() * ratio) + std::round(ascent * ratio)) / ratio);
         QPainter painter(&image_);
         painter.setFont(font);
         painter.setPen(ToQColor(foreColor_));
-        painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
-        Touched(QRectF(at, QSizeF(width, metrics.height())));
+        painter.drawText(baseline, text);
+        Touched(QRectF(baseline - QPointF(0, metrics.ascent()), QSizeF(width, metrics.height())));
     }
     const double startX = currentX_;
     currentX_ += ToUnitsX(width);
@@ -250,9 +262,8 @@ void Surface::PrintLine(const QString& text) {
 }
 
 double Surface::TextHeight(const QString& text) const {
-    const QFontMetricsF metrics(CurrentFont(), &MeasuringDevice());
     const auto lines = text.count(QLatin1Char('\n')) + 1;
-    return ToUnitsY(metrics.height() * double(lines));
+    return ToUnitsY(LineCell(CurrentFont(), MeasuringDevice()).height * double(lines));
 }
 
 double Surface::TextWidth(const QString& text) const {
