@@ -29,6 +29,19 @@ struct FontSpec {
 // Maps the logical names onto installed families, once, before any window.
 void InstallFontSubstitutions();
 
+// The cell of a line of text, in pixels: how far below the line's top its
+// baseline lies, and the line's height.
+struct TextCell {
+    double ascent;
+    double height;
+};
+
+// The cell of a line in the font, on the device. Where the installed face
+// that stands in for a logical name is proportioned otherwise than the face
+// the name stands for, the cell is the latter's, so that pieces printed in
+// different fonts from the same top line up as designed.
+TextCell LineCell(const QFont& font, const QPaintDevice& device);
+
 // A font of the logical name and size; its family() stays the logical name.
 // Sizes are points at 96 dots per inch, the same inch that twips measure,
 // enlarged by the program's zoom.

@@ -1,5 +1,6 @@
 #include "Surface.h"
 
+#include "Fonts.h"
 #include "TextDpi.h"
 #include "Twips.h"
 #include "Zoom.h"
@@ -7,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace fenwa::display {
@@ -16,7 +18,6 @@ namespace {
 QPen LinePen(OleColor colour, int width) {
     QPen pen(ToQColor(colour));
     pen.setWidth(width);
-    pen.setJoinStyle(Qt::MiterJoin); // a box's corners are square, not cut
     return pen;
 }
 
@@ -212,15 +213,20 @@ void Surface::PSet(double x, double y, OleColor colour) {
     currentX_ = x;
     currentY_ = y;
     if (!EnsureImage()) return;
-    const std::optional<QRect> block = DotBlock(ToPixels(x, y));
-    if (!block) return;
     // One pixel of the design: a block of device pixels where the screen is
     // dense or the program zoomed.
+    if (const std::optional<QRect> block = DotBlock(ToPixels(x, y))) Fill(*block, colour);
+}
+
+void Surface::Fill(const QRect& device, OleColor colour) {
+    const QRect inside = device & image_.rect();
+    if (inside.isEmpty()) return;
     const QRgb rgb = ToQColor(colour).rgb();
-    for (int dy = block->top(); dy <= block->bottom(); ++dy)
-        for (int dx = block->left(); dx <= block->right(); ++dx)
-            image_.setPixel(dx, dy, rgb);
-    Touched(*block);
+    for (int dy = inside.top(); dy <= inside.bottom(); ++dy) {
+        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(dy));
+        std::fill(line + inside.left(), line + inside.right() + 1, rgb);
+    }
+    Touched(inside);
 }
 
 // Lines run through the centres of the blocks of the pixels they join, as
@@ -243,13 +249,17 @@ void Surface::Box(double x, double y, double dx, double dy, OleColor colour) {
     currentX_ = x + dx;
     currentY_ = y + dy;
     if (!EnsureImage()) return;
-    const QRectF corner = Block(ToPixels(x, y)), opposite = Block(ToPixels(x + dx, y + dy));
-    {
-        DevicePainter painter(image_);
-        painter.setPen(LinePen(colour, int(corner.width())));
-        painter.drawRect(QRectF(corner.center(), opposite.center()).normalized());
-    }
-    Touched(corner.united(opposite));
+    // Each side is filled, as wide as a dot's block, from the corner's block
+    // to the opposite corner's; so a box of no width or no height is a line
+    // that covers its corners too, which a painter's rectangle of no size
+    // leaves out.
+    const QRect corner = Block(ToPixels(x, y)).toRect();
+    const QRect outline = corner.united(Block(ToPixels(x + dx, y + dy)).toRect());
+    const int side = corner.width();
+    Fill(QRect(outline.left(), outline.top(), outline.width(), side), colour);
+    Fill(QRect(outline.left(), outline.bottom() - side + 1, outline.width(), side), colour);
+    Fill(QRect(outline.left(), outline.top(), side, outline.height()), colour);
+    Fill(QRect(outline.right() - side + 1, outline.top(), side, outline.height()), colour);
 }
 
 void Surface::Print(const QString& text) {
@@ -259,15 +269,26 @@ void Surface::Print(const QString& text) {
     if (EnsureImage() && !text.isEmpty()) {
         const QPointF at = ToPixels(currentX_, currentY_);
         const QPointF zoom = Zoom();
+        const QPointF scale = zoom * image_.devicePixelRatio(); // device pixels per pixel
+        // The pen is the top of the line's cell, which starts in the row of
+        // device pixels that the top lies in; the baseline lies a whole
+        // number of rows below it. So pieces in two fonts printed from one
+        // top keep the same distance between their baselines on every line,
+        // and a piece printed a fraction of a pixel higher shows higher.
+        // The glyphs reach as high and as low as the installed face makes
+        // them.
+        const double ascent = LineCell(font, MeasuringDevice()).ascent;
+        const QPointF baseline(
+            at.x(), (std::floor(at.y() * scale.y()) + std::round(ascent * scale.y())) / scale.y());
         QPainter painter(&image_);
         // Laid out in pixels of the design and drawn through the zoom, so that
         // the glyphs are drawn at their zoomed size, never enlarged.
         if (zoom != QPointF(1, 1)) painter.scale(zoom.x(), zoom.y());
         painter.setFont(font);
         painter.setPen(ToQColor(foreColor_));
-        painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
-        const QPointF scale = zoom * image_.devicePixelRatio();
-        Touched(QRectF(at.x() * scale.x(), at.y() * scale.y(), width * scale.x(),
+        painter.drawText(baseline, text);
+        const double top = baseline.y() - metrics.ascent();
+        Touched(QRectF(at.x() * scale.x(), top * scale.y(), width * scale.x(),
                        metrics.height() * scale.y()));
     }
     const double startX = currentX_;
@@ -283,9 +304,8 @@ void Surface::PrintLine(const QString& text) {
 }
 
 double Surface::TextHeight(const QString& text) const {
-    const QFontMetricsF metrics(CurrentFont(), &MeasuringDevice());
     const auto lines = text.count(QLatin1Char('\n')) + 1;
-    return ToUnitsY(metrics.height() * double(lines));
+    return ToUnitsY(LineCell(CurrentFont(), MeasuringDevice()).height * double(lines));
 }
 
 double Surface::TextWidth(const QString& text) const {

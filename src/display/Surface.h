@@ -91,10 +91,12 @@ public:
     void LineTo(double x, double y, OleColor colour);
     // The outline of the rectangle with corners (x, y) and (x + dx, y + dy).
     void Box(double x, double y, double dx, double dy, OleColor colour);
-    // Text at the pen, top-aligned; the pen moves just right of it.
+    // Text at the pen, which is the top of the line's cell (LineCell); the
+    // pen moves just right of it.
     void Print(const QString& text);
     // Text at the pen, then the pen goes to the start of the next line.
     void PrintLine(const QString& text);
+    // The height of the text's lines, each one the height of a cell.
     double TextHeight(const QString& text) const;
     double TextWidth(const QString& text) const;
     // Erases and raises the Paint handler at once.
@@ -121,6 +123,8 @@ private:
     bool EnsureImage() const;
     // Asks the host to show the device pixels that changed.
     void Touched(const QRectF& device);
+    // Fills the device pixels of the rectangle that lie in the image.
+    void Fill(const QRect& device, OleColor colour);
     QFont CurrentFont() const;
     void RaisePaint();
 

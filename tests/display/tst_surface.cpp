@@ -121,6 +121,8 @@ private slots:
         QCOMPARE(surface().Image().size(), QSize(100, 50) * Ratio());
         surface().Box(0, 0, 20, 10, Red); // on the area's edges
         surface().Box(30, 5, 7, 9, Red);
+        surface().Box(0, 20, 0, 8, Red);  // no width, on the left edge: a line
+        surface().Box(60, 2, 10, 0, Red); // no height
         surface().PSet(50, 20, Red);
         surface().LineTo(50, 40, Red); // down from the dot
         surface().LineTo(90, 40, Red); // and across
@@ -129,7 +131,8 @@ private slots:
                 const bool across = left <= x && x <= right, down = top <= y && y <= bottom;
                 return (across && (y == top || y == bottom)) || (down && (x == left || x == right));
             };
-            return box(0, 0, 20, 10) || box(30, 5, 37, 14) || (x == 50 && 20 <= y && y <= 40) ||
+            return box(0, 0, 20, 10) || box(30, 5, 37, 14) || box(0, 20, 0, 28) ||
+                   box(60, 2, 70, 2) || (x == 50 && 20 <= y && y <= 40) ||
                    (y == 40 && 50 <= x && x <= 90);
         };
         const QImage image = surface().Image();

@@ -96,9 +96,13 @@ private slots:
         QVERIFY(green); // the curve stays visible between the outlines
     }
 
+    // Empty bins draw lines at x = 0 from the top corner of bar 0 to the
+    // bottom corner of bar 99, on top of the curve.
     void emptyBinStillDrawsAZeroWidthBar() {
         run::DrawHistogram(Finished(1000, 0), model::DefaultApparatus(2), surface(), GreyBlue);
-        QCOMPARE(surface().Point(0, 100), Cyan);
+        for (const int y : {0, 1, 100, 395})
+            QCOMPARE(surface().Point(0, y), Cyan);
+        QCOMPARE(surface().Point(1, 0), GreyBlue);
     }
 
     void everyRepaintDrawsTheSamePicture() {

@@ -117,6 +117,8 @@ private slots:
         QCOMPARE(Focused(), QStringLiteral("GetSrc"));
         Press(Qt::Key_Return);
         QCOMPARE(fake.openedUrls.size(), 1);
+        Press(Qt::Key_Space);
+        QCOMPARE(fake.openedUrls.size(), 2);
 
         // The help window opens on Enter and closes on Esc.
         Press(Qt::Key_Tab, 4);

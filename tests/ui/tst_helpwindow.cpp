@@ -5,6 +5,7 @@
 #include "display/Rounding.h"
 #include "display/TextBox.h"
 #include "display/Zoom.h"
+#include "ui/help/HelpIcon.h"
 #include "ui/help/frmFenwaHelp.h"
 
 #include <QStyleOptionSlider>
@@ -12,6 +13,7 @@
 
 using namespace fenwa::display;
 using fenwa::ui::frmFenwaHelp;
+using fenwa::ui::HelpIconPicture;
 
 namespace {
 
@@ -107,6 +109,19 @@ private slots:
                   (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         const QList<QSize> icons = window->windowIcon().availableSizes();
         QVERIFY(icons.contains(QSize(16, 16)) && icons.contains(QSize(32, 32)));
+        // Every picture of it, the desktop's too, has a silver frame one
+        // pixel wide all round: the outer ring is silver, the next one not.
+        for (const int size : {16, 32, 256}) {
+            const QImage picture = HelpIconPicture(size);
+            for (const int ring : {0, 1})
+                for (int i = ring, far = size - 1 - ring; i <= far; ++i)
+                    for (const QPoint at :
+                         {QPoint(i, ring), QPoint(i, far), QPoint(ring, i), QPoint(far, i)})
+                        QVERIFY2(
+                            (picture.pixel(at) == qRgb(192, 192, 192)) == (ring == 0),
+                            qPrintable(
+                                QStringLiteral("%1: %2, %3").arg(size).arg(at.x()).arg(at.y())));
+        }
     }
 
     void coloursAfterLoad() {
@@ -196,6 +211,14 @@ private slots:
         QTest::addColumn<int>("beeps");
         QTest::newRow("digit") << int(Qt::Key_7) << "7"
                                << "50007" << 0;
+        QTest::newRow("first digit") << int(Qt::Key_0) << "0"
+                                     << "50000" << 0;
+        QTest::newRow("last digit") << int(Qt::Key_9) << "9"
+                                    << "50009" << 0;
+        QTest::newRow("slash, before 0") << int(Qt::Key_Slash) << "/"
+                                         << "5000" << 1;
+        QTest::newRow("colon, after 9") << int(Qt::Key_Colon) << ":"
+                                        << "5000" << 1;
         QTest::newRow("backspace deletes") << int(Qt::Key_Backspace) << "\b"
                                            << "500" << 0;
         QTest::newRow("letter") << int(Qt::Key_A) << "a"
@@ -214,6 +237,9 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, after);
         QFETCH(int, beeps);
+        // The KeyPress handler alone, without the validator that would hide
+        // a slip of it.
+        Box()->setValidator(nullptr);
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         QCoreApplication::sendEvent(Box(), &press);
         QCOMPARE(Box()->text(), after);

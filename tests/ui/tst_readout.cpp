@@ -8,6 +8,7 @@
 #include "ui/main/frmFenwa.h"
 
 #include <QtTest>
+#include <climits>
 #include <cmath>
 
 using namespace fenwa::display;
@@ -91,6 +92,18 @@ void CheckReadout(const QList<PrintedText>& printed, const QList<Pieces>& rows,
     QCOMPARE(printed.size(), i);
 }
 
+// The first and last rows of ink between two columns and two rows of a
+// surface's area, in device pixels.
+QPair<int, int> InkRows(const QImage& image, double left, double right, double top, double bottom) {
+    const double ratio = image.devicePixelRatio();
+    QPair<int, int> rows{INT_MAX, -1};
+    for (int x = int(left * ratio); x < int(std::ceil(right * ratio)); ++x)
+        for (int y = int(top * ratio); y < int(bottom * ratio); ++y)
+            if (qGray(image.pixel(x, y)) < 128)
+                rows = {std::min(rows.first, y), std::max(rows.second, y)};
+    return rows;
+}
+
 } // namespace
 
 class ReadoutTest : public QObject {
@@ -168,6 +181,38 @@ private slots:
         QCOMPARE(printed[1].text, label);
         QCOMPARE(printed[1].fontName, FontNames::Arial);
         QCOMPARE(printed[2].text, QStringLiteral("5.00 "));
+    }
+
+    // As the designer saw it: the units on the value's baseline, the raised
+    // mu a hair above its m, the Courier minus level with the long vowel
+    // mark; within one pixel of the window, two device pixels at 2x.
+    void piecesStandOnTheirBaselines() {
+        fenwa::test::ScriptedRandom random({});
+        fenwa::test::MainWindowFixture window;
+        QVERIFY(window.Open(random));
+        Observe(window->surface());
+        window->surface().Refresh();
+        QCOMPARE(printed.size(), 18);
+        const QImage image = window->surface().Image();
+        const int ratio = int(image.devicePixelRatio());
+        // Ink between fractions of a piece's width.
+        const auto ink = [&](int piece, double from = 0, double to = 1) {
+            const PrintedText& p = printed[piece];
+            const double width = p.endX - p.x;
+            return InkRows(image, p.x + from * width, p.x + to * width, p.y - 4, p.y + 30);
+        };
+        const QList<QList<int>> valueThenUnits{{3, 4}, {7, 8, 9}, {11, 13}, {15, 16, 17}};
+        for (const QList<int>& row : valueThenUnits)
+            for (const int unit : row.mid(1))
+                QVERIFY2(std::abs(ink(row[0]).second - ink(unit).second) <= ratio,
+                         qPrintable(printed[row[0]].text + printed[unit].text));
+        // The mu's right stem ends on its baseline; the left one reaches below.
+        const int raised = ink(13).second - ink(12, 0.5).second;
+        QVERIFY2(raised >= 1 && raised <= ratio, qPrintable(QString::number(raised)));
+        // The fourth of the nine characters after the minus is the long vowel mark.
+        const QPair<int, int> minus = ink(1), mark = ink(2, 3 / 9.0, 4 / 9.0);
+        const int apart = minus.first + minus.second - mark.first - mark.second; // twice
+        QVERIFY2(std::abs(apart) <= 2 * ratio, qPrintable(QString::number(apart)));
     }
 
     // The main window itself: its readout on first paint and after each
