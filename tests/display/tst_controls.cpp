@@ -42,6 +42,29 @@ std::array<ControlSpec, 5> Table(TestControls& c) {
     }};
 }
 
+// A key as X11 delivers it, named as xdotool names it ("Delete", "ctrl+shift+z"):
+// Delete carries 0x7F and a Ctrl letter its control character.
+void SendX11Key(QWidget* to, const QString& name) {
+    const QStringList parts = name.split('+');
+    const bool ctrl = parts.contains(QStringLiteral("ctrl"));
+    Qt::KeyboardModifiers modifiers = ctrl ? Qt::ControlModifier : Qt::NoModifier;
+    if (parts.contains(QStringLiteral("shift"))) modifiers |= Qt::ShiftModifier;
+    const QString base = parts.last();
+    const std::map<QString, std::pair<Qt::Key, QString>> named = {
+        {"Delete", {Qt::Key_Delete, "\x7f"}},
+        {"BackSpace", {Qt::Key_Backspace, "\b"}},
+        {"Home", {Qt::Key_Home, ""}},
+        {"End", {Qt::Key_End, ""}},
+        {"Left", {Qt::Key_Left, ""}}};
+    if (const auto key = named.find(base); key != named.end()) {
+        QTest::sendKeyEvent(QTest::Click, to, key->second.first, key->second.second, modifiers);
+        return;
+    }
+    const char16_t letter = base.at(0).unicode();
+    QTest::sendKeyEvent(QTest::Click, to, Qt::Key(Qt::Key_A + (letter - 'a')),
+                        QString(QChar(ctrl ? letter - 'a' + 1 : letter)), modifiers);
+}
+
 } // namespace
 
 class ControlsTest : public QObject {
@@ -162,6 +185,47 @@ private slots:
         box->SetKeyPress([](std::int16_t& key) { key = '7'; });
         QTest::keyClicks(box, "x");
         QCOMPARE(box->text(), QStringLiteral("107"));
+    }
+
+    // From "12345" with the caret after "12", the editing keys edit as in any
+    // text box, silently; a Ctrl letter that edits nothing is a typed control
+    // character, swallowed with a beep.
+    void editingKeysAsX11DeliversThemEditSilently_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("Delete") << "Delete"
+                                << "1245" << 0;
+        QTest::newRow("Delete a selection") << "shift+Left shift+Left Delete"
+                                            << "345" << 0;
+        QTest::newRow("Home, End, Backspace") << "Home Delete End BackSpace"
+                                              << "234" << 0;
+        QTest::newRow("a word at a time") << "ctrl+Delete"
+                                          << "12" << 0;
+        QTest::newRow("cut all, paste twice") << "ctrl+a ctrl+x ctrl+v ctrl+v"
+                                              << "1234512345" << 0;
+        QTest::newRow("copy, cut by Shift+Delete") << "shift+End ctrl+c shift+Delete Home ctrl+v"
+                                                   << "34512" << 0;
+        QTest::newRow("undo") << "Delete ctrl+z"
+                              << "12345" << 0;
+        QTest::newRow("redo") << "Delete ctrl+z ctrl+shift+z"
+                              << "1245" << 0;
+        QTest::newRow("redo by Ctrl+Y") << "Delete ctrl+z ctrl+y"
+                                        << "1245" << 0;
+        QTest::newRow("a Ctrl letter that edits nothing") << "ctrl+q"
+                                                          << "12345" << 1;
+    }
+    void editingKeysAsX11DeliversThemEditSilently() {
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        QFETCH(int, beeps);
+        auto* box = c.txt;
+        box->setText(QStringLiteral("12345"));
+        box->SetSelStart(2);
+        for (const QString& key : keys.split(' '))
+            SendX11Key(box, key);
+        QCOMPARE(box->text(), expected);
+        QCOMPARE(fake.beeps, beeps);
     }
 
     void pastedDroppedAndComposedTextMeetsTheSameFilter_data() {
