@@ -6,6 +6,7 @@
 #include "display/KeyCodes.h"
 #include "display/Label.h"
 #include "display/PictureBox.h"
+#include "display/PlatformTexts.h"
 #include "display/TextBox.h"
 #include "display/dspCommon.h"
 
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace fenwa::display;
@@ -369,6 +371,23 @@ private slots:
         button->SetBackColor(RGB(220, 220, 255));
         const QImage face = button->grab().toImage();
         QCOMPARE(face.pixelColor(face.width() / 2, 4), QColor(220, 220, 255));
+    }
+
+    // Qt's own texts, in the controls' context menus, are Japanese once
+    // loaded; without the file they stay English and nothing fails.
+    void platformTextsAreJapaneseWhereQtHasThem() {
+        const QTemporaryDir nothing;
+        QVERIFY(!InstallPlatformTexts(nothing.path()));
+        QCOMPARE(QScrollBar::tr("Scroll here"), QStringLiteral("Scroll here"));
+        QVERIFY(InstallPlatformTexts());
+        QCOMPARE(QScrollBar::tr("Scroll here"), QStringLiteral("ここにスクロール"));
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {2, 2},
+                                  c.txt->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(c.txt, &menuKey);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QVERIFY(menu->actions().first()->text().startsWith(QStringLiteral("元に戻す")));
+        menu->close();
     }
 };
 

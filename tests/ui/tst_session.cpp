@@ -8,6 +8,7 @@
 #include "display/CommandButton.h"
 #include "display/Fonts.h"
 #include "display/Label.h"
+#include "display/PlatformTexts.h"
 #include "display/SystemEnvironment.h"
 #include "display/TextBox.h"
 #include "model/StandardRandom.h"
@@ -103,6 +104,7 @@ void Script(ui::frmFenwa& window) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     display::InstallFontSubstitutions();
+    display::InstallPlatformTexts();
     display::SystemEnvironment environment;
     model::StandardRandom random;
     ui::frmFenwa window(random, environment);
