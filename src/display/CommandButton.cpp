@@ -1,8 +1,8 @@
 #include "CommandButton.h"
 
+#include "FocusFrame.h"
+
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 namespace fenwa::display {
@@ -30,13 +30,7 @@ void CommandButton::paintEvent(QPaintEvent*) {
     painter.drawText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic,
                      text());
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
-        focus.backgroundColor = face.color();
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    if (hasFocus()) DrawFocusFrame(painter, *this, rect().adjusted(4, 4, -4, -4), face.color());
 }
 
 } // namespace fenwa::display

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -329,6 +330,37 @@ private slots:
         QCOMPARE(changes.count(), 2);
         bar->setSliderDown(false);
         QCOMPARE(changes.count(), 3); // the drag ends with one Change
+    }
+
+    // Enter and the arrows go to a focused scroll bar, so it shows its focus
+    // around its track, however it came by it; the arrows and the size stay,
+    // and so does the look once the focus has gone.
+    void scrollBarShowsItsFocusOnItsTrack() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        const QImage unfocused = c.bar->grab().toImage();
+        c.bar->setFocus(Qt::MouseFocusReason);
+        const QImage focused = c.bar->grab().toImage();
+        QCOMPARE(focused.size(), unfocused.size());
+        QStyleOptionSlider option;
+        option.initFrom(c.bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = c.bar->minimum();
+        option.maximum = c.bar->maximum();
+        const QRect track = c.bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                           QStyle::SC_ScrollBarGroove, c.bar);
+        int inside = 0, outside = 0;
+        for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x)
+                if (focused.pixel(x, y) != unfocused.pixel(x, y))
+                    ++(QRectF(track).contains(QPointF(x + 0.5, y + 0.5) /
+                                              focused.devicePixelRatio())
+                           ? inside
+                           : outside);
+        QVERIFY(inside > 2 * track.width());
+        QCOMPARE(outside, 0);
+        c.txt->setFocus();
+        QCOMPARE(c.bar->grab().toImage(), unfocused);
     }
 
     void scrollBarReportsEnter() {
