@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 #include <functional>
 
@@ -72,11 +73,17 @@ private slots:
         QPointer<frmFenwaHelp> opened;
         QPoint at;
         QString count;
-        bool focusInBox = false;
+        bool focusInBox = false, dialogOfTheMainWindow = false;
         int slitsAfterClick = 0;
         QVERIFY(WithHelpWindow([&](frmFenwaHelp& help) {
             opened = &help;
             at = help.pos();
+            // The desktop keeps it above the main window and minimises it only with it.
+            dialogOfTheMainWindow =
+                help.windowType() == Qt::Dialog &&
+                help.windowHandle()->transientParent() == window->windowHandle() &&
+                !(help.windowFlags() & Qt::WindowMinMaxButtonsHint) &&
+                help.size() == QSize(548, 373) && help.parent() == nullptr;
             count = help.txtN->text();
             focusInBox = QApplication::focusWidget() == help.txtN;
             ClickThroughTheWindow(window->cmdSlitNo[3]);
@@ -87,8 +94,10 @@ private slots:
         QCOMPARE(count, QStringLiteral("5000"));
         QVERIFY(focusInBox);
         QCOMPARE(slitsAfterClick, 2); // the main window took no input
-        QVERIFY(opened.isNull());     // gone once closed
+        QVERIFY(dialogOfTheMainWindow);
+        QVERIFY(opened.isNull()); // gone once closed
         QVERIFY(!QApplication::activeModalWidget());
+        QTRY_COMPARE(QApplication::activeWindow(), window.get()); // the keyboard is back
         ClickThroughTheWindow(window->cmdSlitNo[3]);
         QCOMPARE(window->apparatus().SlitCount, std::int16_t(3));
     }

@@ -383,7 +383,7 @@ class MonkeyTest : public QObject {
         ++helpSessions;
         inHelp = true;
         Log(QStringLiteral("help opens"));
-        Check(QTest::qWaitForWindowActive(&help), QStringLiteral("the help window is not active"));
+        Check(test::WaitForKeyboard(help), QStringLiteral("the help window is not active"));
         window->photonRun().Tick(); // the run's timer looks in
         const std::int32_t stored = record().Stored;
         const int slits = window->apparatus().SlitCount;

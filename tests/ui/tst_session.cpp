@@ -92,8 +92,7 @@ void Script(ui::frmFenwa& window) {
                "the bins do not add up");
     }
     // Esc in the middle of a run ends the program at once.
-    window.activateWindow(); // the window system's part once the help window is gone
-    Expect(QTest::qWaitForWindowActive(&window), "the window is not active");
+    Expect(QTest::qWaitForWindowActive(&window), "the window did not take the keyboard back");
     Click(window.lblPhotonN[1]);
     WaitFor([&] { return window.photonRun().Record().Stored >= 20; });
     QTest::keyClick(window.txtN, Qt::Key_Escape);
