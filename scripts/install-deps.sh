@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
+  qt6-translations-l10n  # Qt's own texts in Japanese: context menus, standard buttons
   libbenchmark-dev
   fonts-noto-cjk fonts-liberation2
   xdg-utils

@@ -1,4 +1,5 @@
 #include "display/Fonts.h"
+#include "display/PlatformTexts.h"
 #include "display/SystemEnvironment.h"
 #include "model/StandardRandom.h"
 #include "ui/main/frmFenwa.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(FENWA_APP_ID));
     fenwa::display::InstallFontSubstitutions();
+    fenwa::display::InstallPlatformTexts();
     fenwa::display::SystemEnvironment environment;
     fenwa::model::StandardRandom random;
     fenwa::ui::frmFenwa window(random, environment);

@@ -1,11 +1,10 @@
 #include "CommandButton.h"
 
 #include "Bevel.h"
+#include "FocusFrame.h"
 #include "Zoom.h"
 
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace fenwa::display {
 
@@ -43,12 +42,8 @@ void CommandButton::paintEvent(QPaintEvent*) {
                      text());
 
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
         const int inset = ToScreen(4);
-        focus.rect = rect().adjusted(inset, inset, -inset, -inset);
-        focus.backgroundColor = face;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        DrawFocusFrame(painter, *this, rect().adjusted(inset, inset, -inset, -inset), face);
     }
 }
 

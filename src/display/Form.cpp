@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QScopedValueRollback>
 #include <QShortcut>
+#include <QWindow>
 #include <algorithm>
 
 namespace fenwa::display {
@@ -112,13 +113,20 @@ void Form::ApplyTabOrder(const std::vector<std::pair<int, QWidget*>>& byTabIndex
     }
 }
 
-void Form::ShowModal() {
+void Form::ShowModal(QWidget& owner) {
+    // The window manager learns that it is owner's dialog (transient for it)
+    // from its native window; it stays no child of owner, for the opener owns it.
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     setWindowModality(Qt::ApplicationModal);
+    winId(); // makes the native window
+    windowHandle()->setTransientParent(owner.window()->windowHandle());
     QEventLoop loop;
     connect(this, &Form::Closed, &loop, &QEventLoop::quit);
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     show();
     loop.exec(QEventLoop::DialogExec);
+    // Without a window manager nobody else hands the keyboard back.
+    if (owner.isVisible()) owner.activateWindow();
 }
 
 void Form::closeEvent(QCloseEvent* event) {

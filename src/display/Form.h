@@ -60,9 +60,11 @@ public:
     // Gives the focus order of the tab indices to the controls that take focus.
     void ApplyTabOrder(const std::vector<std::pair<int, QWidget*>>& byTabIndex);
 
-    // Shows the window and returns when it has been closed; meanwhile no other
-    // window takes input.
-    void ShowModal();
+    // Shows the window as a dialog of owner and returns when it has been
+    // closed; meanwhile no other window takes input. The desktop keeps it
+    // above owner and minimises it only with owner; once it has closed, owner
+    // has the keyboard again.
+    void ShowModal(QWidget& owner);
 
 signals:
     void Closed();

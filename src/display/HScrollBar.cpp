@@ -1,8 +1,12 @@
 #include "HScrollBar.h"
 
+#include "FocusFrame.h"
 #include "KeyCodes.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 namespace fenwa::display {
 
@@ -38,6 +42,21 @@ void HScrollBar::keyPressEvent(QKeyEvent* event) {
     default: QScrollBar::keyPressEvent(event); return;
     }
     event->accept();
+}
+
+void HScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) return;
+    // The style shows no focus on a scroll bar, yet Enter and the arrow keys
+    // go to it: it shows the buttons' focus frame around its track, also
+    // after a click, for it has no caret to tell it either.
+    QStyleOptionSlider bar;
+    initStyleOption(&bar);
+    const QRect track =
+        style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarGroove, this);
+    QPainter painter(this);
+    DrawFocusFrame(painter, *this, track.adjusted(1, 1, -1, -1), palette().color(QPalette::Button),
+                   true);
 }
 
 } // namespace fenwa::display

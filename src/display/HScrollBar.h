@@ -37,6 +37,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     KeyPressHandler keyPress_;

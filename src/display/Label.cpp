@@ -1,12 +1,11 @@
 #include "Label.h"
 
+#include "FocusFrame.h"
 #include "Zoom.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace fenwa::display {
 
@@ -96,11 +95,7 @@ void Label::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!hasFocus()) return;
     QPainter painter(this);
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = contentsRect();
-    focus.backgroundColor = palette().color(QPalette::Window);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    DrawFocusFrame(painter, *this, contentsRect(), palette().color(QPalette::Window));
 }
 
 } // namespace fenwa::display

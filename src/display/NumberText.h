@@ -15,5 +15,8 @@ QString Str(double value);
 // allowed ("0500" is 500). Empty text, any other character, or a value beyond
 // the 32-bit range gives nothing.
 std::optional<std::int32_t> ToInt32(const QString& digits);
+// As ToInt32, but digits beyond the 32-bit range give its largest value,
+// 2147483647: such a count lies above every limit, however long it is.
+std::optional<std::int32_t> ToInt32Saturated(const QString& digits);
 
 } // namespace fenwa::display

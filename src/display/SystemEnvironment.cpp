@@ -1,10 +1,11 @@
 #include "SystemEnvironment.h"
 
+#include "DesktopOpener.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -36,23 +37,7 @@ void SystemEnvironment::OpenUrl(const QString& address, std::function<void()> fa
         if (!QDesktopServices::openUrl(QUrl(address))) failed();
         return;
     }
-    auto* process = new QProcess(qApp);
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    process->setInputChannelMode(QProcess::ForwardedInputChannel);
-    QObject::connect(process, &QProcess::finished, process,
-                     [process, failed](int code, QProcess::ExitStatus status) {
-                         process->deleteLater();
-                         // Stopped as the program ends: nothing to tell anyone.
-                         if (QCoreApplication::closingDown()) return;
-                         if (status != QProcess::NormalExit || code != 0) failed();
-                     });
-    QObject::connect(process, &QProcess::errorOccurred, process,
-                     [process, failed](QProcess::ProcessError error) {
-                         if (error != QProcess::FailedToStart) return;
-                         process->deleteLater();
-                         failed();
-                     });
-    process->start(opener, {address});
+    RunDesktopOpener(opener, address, openerPatience_, std::move(failed));
 }
 
 void SystemEnvironment::End() {

@@ -2,6 +2,8 @@
 
 #include "Environment.h"
 
+#include <chrono>
+
 namespace fenwa::display {
 
 // The real clock, bell, browser, way out, screen, and the user's settings
@@ -9,6 +11,11 @@ namespace fenwa::display {
 // application names that start-up gives).
 class SystemEnvironment final : public Environment {
 public:
+    // openerPatience: for how long after a click a failure of the desktop's
+    // opener still shows; later it would come out of the blue.
+    explicit SystemEnvironment(std::chrono::milliseconds openerPatience = std::chrono::seconds(5))
+        : openerPatience_(openerPatience) {}
+
     float Timer() override;
     double MonotonicSeconds() override;
     void Beep() override;
@@ -18,6 +25,9 @@ public:
     QRect AvailableArea(const QWidget& window) override;
     QString Remembered(const QString& key) override;
     void Remember(const QString& key, const QString& value) override;
+
+private:
+    std::chrono::milliseconds openerPatience_;
 };
 
 } // namespace fenwa::display

@@ -11,7 +11,7 @@ namespace fenwa::display {
 namespace {
 
 // The character code a key delivers, or -1 for keys that deliver none
-// (arrows, Home, Delete, the editing shortcuts).
+// (arrows, Home, the editing shortcuts where they come without a character).
 int CharacterCode(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
@@ -20,13 +20,26 @@ int CharacterCode(const QKeyEvent& event) {
     case Qt::Key_Escape: return KeyAscii::Escape;
     default: break;
     }
-    if (event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Cut) ||
-        event.matches(QKeySequence::Paste) || event.matches(QKeySequence::SelectAll) ||
-        event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo))
-        return -1;
     const QString text = event.text();
     if (text.isEmpty()) return -1;
     return text.at(0).unicode();
+}
+
+// A key that edits rather than types. On X11 these carry control characters
+// (Delete 0x7F, Ctrl+V 0x16, Ctrl+D 0x04); elsewhere Ctrl+V may carry a plain
+// "v". Either way the box carries them out and the KeyPress filter never
+// sees them as typed characters.
+bool EditsText(const QKeyEvent& event, int code) {
+    for (const auto key : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+                           QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo})
+        if (event.matches(key)) return true;
+    return code == 0x7F || (code < 0x20 && code != KeyAscii::Back && code != KeyAscii::Return);
+}
+
+// Ctrl+Y redoes, as on the desktops where the program's users come from; the
+// desktop's own Redo (Ctrl+Shift+Z) works as well.
+bool IsCtrlY(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Y && event.modifiers() == Qt::ControlModifier;
 }
 
 } // namespace
@@ -47,10 +60,21 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     // caret past the end of the text, where an insertion would pad the text
     // with blanks.
     if (cursorPosition() > text().size()) setCursorPosition(int(text().size()));
+    if (IsCtrlY(*event)) {
+        redo();
+        event->accept();
+        return;
+    }
     const int code = CharacterCode(*event);
     if (code < 0 || !keyPress_) {
         QLineEdit::keyPressEvent(event);
         return;
+    }
+    if (EditsText(*event, code)) {
+        // The box knows the desktop's editing keys (Delete, Ctrl+K, Ctrl+E
+        // ...); a control character it has no use for is typed after all.
+        QLineEdit::keyPressEvent(event);
+        if (event->isAccepted()) return;
     }
     auto keyAscii = static_cast<std::int16_t>(code);
     keyPress_(keyAscii);

@@ -62,13 +62,13 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
   fail "metainfo does not name the menu entry"
 
 # Dependencies: the C and C++ runtime and the Qt libraries the program links,
-# the platform plugins Qt loads, the fonts it draws with; each one a package
-# that exists.
+# the platform plugins Qt loads, Qt's Japanese texts, the fonts it draws with;
+# each one a package that exists.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 names=$(tr ',|' '\n\n' <<<"$depends" | awk '{ print $1 }' | sed 's/:any$//' | sort -u)
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins \
-  fonts-noto-cjk fonts-liberation2; do
+  qt6-translations-l10n fonts-noto-cjk fonts-liberation2; do
   grep -Fqx "$package" <<<"$names" || fail "no dependency on $package"
 done
 for package in $names; do

@@ -6,6 +6,7 @@
 #include "display/KeyCodes.h"
 #include "display/Label.h"
 #include "display/PictureBox.h"
+#include "display/PlatformTexts.h"
 #include "display/TextBox.h"
 #include "display/Zoom.h"
 #include "display/dspCommon.h"
@@ -16,6 +17,7 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QStyleOptionSlider>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace fenwa::display;
@@ -42,6 +44,29 @@ std::array<ControlSpec, 5> Table(TestControls& c) {
         {&c.cmd, "cmd", 2, 150, 1650, 900, 420, 2, QStringLiteral("OK"), {}},
         {&c.pic, "pic", -1, 2100, 150, 900, 900, 4, QString(), {}},
     }};
+}
+
+// A key as X11 delivers it, named as xdotool names it ("Delete", "ctrl+shift+z"):
+// Delete carries 0x7F and a Ctrl letter its control character.
+void SendX11Key(QWidget* to, const QString& name) {
+    const QStringList parts = name.split('+');
+    const bool ctrl = parts.contains(QStringLiteral("ctrl"));
+    Qt::KeyboardModifiers modifiers = ctrl ? Qt::ControlModifier : Qt::NoModifier;
+    if (parts.contains(QStringLiteral("shift"))) modifiers |= Qt::ShiftModifier;
+    const QString base = parts.last();
+    const std::map<QString, std::pair<Qt::Key, QString>> named = {
+        {"Delete", {Qt::Key_Delete, "\x7f"}},
+        {"BackSpace", {Qt::Key_Backspace, "\b"}},
+        {"Home", {Qt::Key_Home, ""}},
+        {"End", {Qt::Key_End, ""}},
+        {"Left", {Qt::Key_Left, ""}}};
+    if (const auto key = named.find(base); key != named.end()) {
+        QTest::sendKeyEvent(QTest::Click, to, key->second.first, key->second.second, modifiers);
+        return;
+    }
+    const char16_t letter = base.at(0).unicode();
+    QTest::sendKeyEvent(QTest::Click, to, Qt::Key(Qt::Key_A + (letter - 'a')),
+                        QString(QChar(ctrl ? letter - 'a' + 1 : letter)), modifiers);
 }
 
 } // namespace
@@ -201,6 +226,45 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("107"));
     }
 
+    // From "12345" with the caret after "12", the editing keys edit as in any
+    // text box, silently; a Ctrl letter that edits nothing is a typed control
+    // character, swallowed with a beep.
+    void editingKeysAsX11DeliversThemEditSilently_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("Delete") << "Delete"
+                                << "1245" << 0;
+        QTest::newRow("Delete a selection") << "shift+Left shift+Left Delete"
+                                            << "345" << 0;
+        QTest::newRow("Home, End, Backspace") << "Home Delete End BackSpace"
+                                              << "234" << 0;
+        QTest::newRow("a word at a time") << "ctrl+Delete"
+                                          << "12" << 0;
+        QTest::newRow("cut all, paste twice") << "ctrl+a ctrl+x ctrl+v ctrl+v"
+                                              << "1234512345" << 0;
+        QTest::newRow("copy, cut by Shift+Delete") << "shift+End ctrl+c shift+Delete Home ctrl+v"
+                                                   << "34512" << 0;
+        QTest::newRow("undo") << "Delete ctrl+z"
+                              << "12345" << 0;
+        QTest::newRow("redo") << "Delete ctrl+z ctrl+shift+z ctrl+z ctrl+y"
+                              << "1245" << 0;
+        QTest::newRow("a Ctrl letter that edits nothing") << "ctrl+q"
+                                                          << "12345" << 1;
+    }
+    void editingKeysAsX11DeliversThemEditSilently() {
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        QFETCH(int, beeps);
+        auto* box = c.txt;
+        box->setText(QStringLiteral("12345"));
+        box->SetSelStart(2);
+        for (const QString& key : keys.split(' '))
+            SendX11Key(box, key);
+        QCOMPARE(box->text(), expected);
+        QCOMPARE(fake.beeps, beeps);
+    }
+
     void pastedDroppedAndComposedTextMeetsTheSameFilter_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("accepted");
@@ -302,6 +366,37 @@ private slots:
         QCOMPARE(changes.count(), 3); // the drag ends with one Change
     }
 
+    // Enter and the arrows go to a focused scroll bar, so it shows its focus
+    // around its track, however it came by it; the arrows and the size stay,
+    // and so does the look once the focus has gone.
+    void scrollBarShowsItsFocusOnItsTrack() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        const QImage unfocused = c.bar->grab().toImage();
+        c.bar->setFocus(Qt::MouseFocusReason);
+        const QImage focused = c.bar->grab().toImage();
+        QCOMPARE(focused.size(), unfocused.size());
+        QStyleOptionSlider option;
+        option.initFrom(c.bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = c.bar->minimum();
+        option.maximum = c.bar->maximum();
+        const QRect track = c.bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                           QStyle::SC_ScrollBarGroove, c.bar);
+        int inside = 0, outside = 0;
+        for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x)
+                if (focused.pixel(x, y) != unfocused.pixel(x, y))
+                    ++(QRectF(track).contains(QPointF(x + 0.5, y + 0.5) /
+                                              focused.devicePixelRatio())
+                           ? inside
+                           : outside);
+        QVERIFY(inside > 2 * track.width());
+        QCOMPARE(outside, 0);
+        c.txt->setFocus();
+        QCOMPARE(c.bar->grab().toImage(), unfocused);
+    }
+
     void scrollBarReportsEnter() {
         auto* bar = c.bar;
         std::vector<int> keys;
@@ -356,6 +451,23 @@ private slots:
         QCOMPARE(face.pixelColor(x, band - 1), button->palette().color(QPalette::Light));
         QCOMPARE(face.pixelColor(x, 2 * band - 1), button->palette().color(QPalette::Button));
         QCOMPARE(face.pixelColor(x, 2 * band), QColor(220, 220, 255));
+    }
+
+    // Qt's own texts, in the controls' context menus, are Japanese once
+    // loaded; without the file they stay English and nothing fails.
+    void platformTextsAreJapaneseWhereQtHasThem() {
+        const QTemporaryDir nothing;
+        QVERIFY(!InstallPlatformTexts(nothing.path()));
+        QCOMPARE(QScrollBar::tr("Scroll here"), QStringLiteral("Scroll here"));
+        QVERIFY(InstallPlatformTexts());
+        QCOMPARE(QScrollBar::tr("Scroll here"), QStringLiteral("ここにスクロール"));
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {2, 2},
+                                  c.txt->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(c.txt, &menuKey);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QVERIFY(menu->actions().first()->text().startsWith(QStringLiteral("元に戻す")));
+        menu->close();
     }
 };
 

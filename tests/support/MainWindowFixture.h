@@ -42,7 +42,7 @@ public:
             auto* help = qobject_cast<ui::frmFenwaHelp*>(QApplication::activeModalWidget());
             if (!help) return;
             came = true;
-            if (QTest::qWaitForWindowActive(help)) inside(*help);
+            if (WaitForKeyboard(*help)) inside(*help);
             help->close();
         });
         meanwhile.start(0);

@@ -8,10 +8,17 @@
 #include "display/TextBox.h"
 #include "display/Zoom.h"
 
+#include <QApplication>
 #include <QTest>
 #include <memory>
 
 namespace fenwa::test {
+
+// Waits until the window has the keyboard. QTest::qWaitForWindowActive will
+// not do for a dialog: it counts as active while its owner is.
+inline bool WaitForKeyboard(QWidget& window) {
+    return QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; });
+}
 
 // A window as the window tests meet it: made with a fake environment (and
 // whatever else its constructor takes first), loaded, shown and active.

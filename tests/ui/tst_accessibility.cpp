@@ -127,7 +127,7 @@ private slots:
         bool closed = false;
         QTimer::singleShot(0, this, [&] {
             auto* help = qobject_cast<frmFenwaHelp*>(QApplication::activeModalWidget());
-            if (!help || !QTest::qWaitForWindowActive(help)) return;
+            if (!help || !test::WaitForKeyboard(*help)) return;
             Press(Qt::Key_Right);
             practised = help->txtN->text();
             Press(Qt::Key_Escape);

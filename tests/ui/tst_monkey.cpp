@@ -58,20 +58,28 @@ struct Key {
     Qt::Key key;
     QString text;
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    bool edits = false; // moves the caret or edits the text: silent in a count box
 };
 
-// Every other kind of key; digits are drawn apart, more often.
+// Every other kind of key, with the text X11 gives it (Delete and the Ctrl
+// letters carry control characters); digits are drawn apart, more often.
+const auto Ctrl = Qt::ControlModifier;
+const auto Shift = Qt::ShiftModifier;
 const std::vector<Key> Keys = {
-    {Qt::Key_Backspace, "\b"}, {Qt::Key_Delete, ""}, {Qt::Key_Return, "\r"}, {Qt::Key_Enter, "\r"},
-    {Qt::Key_Escape, "\x1b"}, {Qt::Key_Left, ""}, {Qt::Key_Right, ""}, {Qt::Key_Up, ""},
-    {Qt::Key_Down, ""}, {Qt::Key_Home, ""}, {Qt::Key_End, ""}, {Qt::Key_PageUp, ""},
-    {Qt::Key_PageDown, ""}, {Qt::Key_Tab, "\t"}, {Qt::Key_Backtab, "", Qt::ShiftModifier},
+    {Qt::Key_Backspace, "\b", {}, true}, {Qt::Key_Delete, "\x7f", {}, true},
+    {Qt::Key_Delete, "", Qt::KeypadModifier, true}, {Qt::Key_Delete, "\x7f", Shift, true},
+    {Qt::Key_Delete, "\x7f", Ctrl, true}, {Qt::Key_Backspace, "\b", Ctrl, true},
+    {Qt::Key_Return, "\r"}, {Qt::Key_Enter, "\r", Qt::KeypadModifier}, {Qt::Key_Escape, "\x1b"},
+    {Qt::Key_Left, "", {}, true}, {Qt::Key_Right, "", {}, true}, {Qt::Key_Left, "", Shift, true},
+    {Qt::Key_End, "", Shift, true}, {Qt::Key_Up, ""}, {Qt::Key_Down, ""},
+    {Qt::Key_Home, "", {}, true}, {Qt::Key_End, "", {}, true}, {Qt::Key_PageUp, ""},
+    {Qt::Key_PageDown, ""}, {Qt::Key_Tab, "\t"}, {Qt::Key_Backtab, "", Shift},
     {Qt::Key_Space, " "}, {Qt::Key_A, "a"}, {Qt::Key_Minus, "-"}, {Qt::Key_Period, "."},
-    {Qt::Key_F1, ""}, {Qt::Key_F4, "", Qt::AltModifier}, {Qt::Key_A, "", Qt::ControlModifier},
-    {Qt::Key_X, "", Qt::ControlModifier}, {Qt::Key_C, "", Qt::ControlModifier},
-    {Qt::Key_Z, "", Qt::ControlModifier}, {Qt::Key_Z, "", Qt::ControlModifier | Qt::ShiftModifier},
-    {Qt::Key_S, "", Qt::ControlModifier}, {Qt::Key_S, "", Qt::ControlModifier | Qt::ShiftModifier},
-    {Qt::Key_C, "", Qt::ControlModifier | Qt::ShiftModifier},
+    {Qt::Key_F1, ""}, {Qt::Key_F4, "", Qt::AltModifier}, {Qt::Key_A, "\x01", Ctrl, true},
+    {Qt::Key_X, "\x18", Ctrl, true}, {Qt::Key_C, "\x03", Ctrl, true},
+    {Qt::Key_Z, "\x1a", Ctrl, true}, {Qt::Key_Z, "\x1a", Ctrl | Shift, true},
+    {Qt::Key_Y, "\x19", Ctrl, true}, {Qt::Key_Q, "\x11", Ctrl}, {Qt::Key_M, "\r", Ctrl},
+    {Qt::Key_S, "\x13", Ctrl}, {Qt::Key_S, "\x13", Ctrl | Shift}, {Qt::Key_C, "\x03", Ctrl | Shift},
     {Qt::Key_unknown, "１"}, {Qt::Key_unknown, "ア"}};
 // clang-format on
 
@@ -162,7 +170,10 @@ class MonkeyTest : public QObject {
         // The help window has the keyboard for as long as it is open.
         if (QWidget* modal = QApplication::activeModalWidget(); modal && target->window() != modal)
             target = modal->focusWidget() ? modal->focusWidget() : modal;
+        const int beeps = fake.beeps;
         QTest::sendKeyEvent(QTest::Click, target, key.key, key.text, key.modifiers);
+        Check(!key.edits || !qobject_cast<TextBox*>(target) || fake.beeps == beeps,
+              QStringLiteral("an editing key beeped in a count box"));
     }
     void TypeSomething() {
         if (Chance(0.55)) {
@@ -197,7 +208,7 @@ class MonkeyTest : public QObject {
         const QString text = AnyText();
         Log(QStringLiteral("paste '%1'").arg(text));
         QGuiApplication::clipboard()->setText(text);
-        Press({Qt::Key_V, "", Qt::ControlModifier});
+        Press({Qt::Key_V, "\x16", Qt::ControlModifier});
     }
     void Compose() {
         QWidget* target = QApplication::focusWidget();
@@ -375,7 +386,7 @@ class MonkeyTest : public QObject {
         ++helpSessions;
         inHelp = true;
         Log(QStringLiteral("help opens"));
-        Check(QTest::qWaitForWindowActive(&help), QStringLiteral("the help window is not active"));
+        Check(test::WaitForKeyboard(help), QStringLiteral("the help window is not active"));
         window->photonRun().Tick(); // the run's timer looks in
         const std::int32_t stored = record().Stored;
         const int slits = window->apparatus().SlitCount;

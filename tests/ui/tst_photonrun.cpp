@@ -129,20 +129,27 @@ private slots:
     void refusedCountsStartNothing_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("photonCount"); // the refused count, as far as 32 bits hold it
         QTest::newRow("one above the most") << "10001"
-                                            << "10000";
-        QTest::newRow("far above") << "99999999999"
-                                   << "99999999999";
+                                            << "10000" << 10001;
+        QTest::newRow("the most of 32 bits") << "2147483647"
+                                             << "10000" << INT32_MAX;
+        QTest::newRow("one beyond 32 bits") << "2147483648"
+                                            << "10000" << INT32_MAX;
+        QTest::newRow("far beyond") << "99999999999"
+                                    << "10000" << INT32_MAX;
+        QTest::newRow("300 digits") << QString(300, '9') << "10000" << INT32_MAX;
         QTest::newRow("below the fewest") << "99"
-                                          << "99";
+                                          << "99" << 100;
         QTest::newRow("zero") << "0"
-                              << "0";
+                              << "0" << 100;
         QTest::newRow("empty") << ""
-                               << "";
+                               << "" << 100;
     }
     void refusedCountsStartNothing() {
         QFETCH(QString, text);
         QFETCH(QString, after);
+        QFETCH(int, photonCount);
         const QImage screen = Panel(window->Pic);
         Type(text);
         QTest::keyClick(box(), Qt::Key_Return);
@@ -150,6 +157,7 @@ private slots:
         QVERIFY(!window->running());
         QVERIFY(!record().DotsDrawn);
         QCOMPARE(box()->text(), after);
+        QCOMPARE(window->photonCount(), photonCount);
         QCOMPARE(Panel(window->Pic), screen);
         QCOMPARE(QApplication::focusWidget(), box());
         // The user can go on at once: the next keys replace a refused entry.

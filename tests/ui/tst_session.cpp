@@ -8,6 +8,7 @@
 #include "display/CommandButton.h"
 #include "display/Fonts.h"
 #include "display/Label.h"
+#include "display/PlatformTexts.h"
 #include "display/SystemEnvironment.h"
 #include "display/TextBox.h"
 #include "model/StandardRandom.h"
@@ -93,8 +94,7 @@ void Script(ui::frmFenwa& window) {
                "the bins do not add up");
     }
     // Esc in the middle of a run ends the program at once.
-    window.activateWindow(); // the window system's part once the help window is gone
-    Expect(QTest::qWaitForWindowActive(&window), "the window is not active");
+    Expect(QTest::qWaitForWindowActive(&window), "the window did not take the keyboard back");
     Click(window.lblPhotonN[1]);
     WaitFor([&] { return window.photonRun().Record().Stored >= 20; });
     QTest::keyClick(window.txtN, Qt::Key_Escape);
@@ -108,6 +108,7 @@ int main(int argc, char* argv[]) {
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     display::InstallFontSubstitutions();
+    display::InstallPlatformTexts();
     display::SystemEnvironment environment;
     model::StandardRandom random;
     ui::frmFenwa window(random, environment);

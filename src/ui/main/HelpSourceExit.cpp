@@ -35,7 +35,7 @@ void frmFenwa::cmdHelp_Click() {
     // A run stands still while the help window has the program.
     const QPointer<run::PhotonRun> run = run_;
     run->Hold();
-    help->ShowModal();
+    help->ShowModal(*this);
     if (run) run->Resume();
 }
 

@@ -16,7 +16,8 @@ using model::MostPhotons;
 // prompt, a preset, or Enter in the count box or on the scroll bar.
 void frmFenwa::Pic_Click() {
     if (Running) return;
-    const std::optional<std::int32_t> count = display::ToInt32(txtN->text());
+    // Digits too many for 32 bits are a count above the limit like any other.
+    const std::optional<std::int32_t> count = display::ToInt32Saturated(txtN->text());
     if (count && *count > MostPhotons) {
         PhotonCount = *count;
         environment_.Beep();
