@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The fenwa developers
+//
+// SPDX-License-Identifier: MIT
+
 // Real-clock photon runs on the offscreen platform: how long a run takes
 // against its schedule, how late photons arrive, and how much processor time
 // the program spends meanwhile. Beside each, the same pacing done by a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The fenwa developers
+//
+// SPDX-License-Identifier: MIT
+
 // Photons per second of the sampler for each slit count, next to the cost of
 // the random draws it consumes: the floor that no rejection sampler drawing
 // from this generator can beat.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The fenwa developers
+//
+// SPDX-License-Identifier: MIT
+
 // Writes the program's desktop icons into an icon theme tree: the help
 // window's picture as PNG files at the usual sizes, and as a scalable SVG that
 // draws the 64-pixel picture square by square.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The fenwa developers
+#
+# SPDX-License-Identifier: MIT
+
 # Configures and builds fenwa in build/ (or $FENWA_BUILD_DIR). A warning of
 # the compiler is an error in this, the project's own build.
 set -euo pipefail

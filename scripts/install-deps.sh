@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The fenwa developers
+#
+# SPDX-License-Identifier: MIT
+
 # Installs what fenwa needs to build, test and run on Debian 12, and nothing
 # that is already there: a second run returns at once.
 set -euo pipefail

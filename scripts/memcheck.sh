@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The fenwa developers
+#
+# SPDX-License-Identifier: MIT
+
 # Runs a whole session of the program (start, a run with each slit count, the
 # help window opened and closed during a run, the exit button) under valgrind's
 # memcheck. Fails on any memory error and on any leak valgrind is sure of.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The fenwa developers
+#
+# SPDX-License-Identifier: MIT
+
 # The randomised user at length: FENWA_MONKEY_ACTIONS actions (default 200000,
 # a few minutes) from the seed FENWA_MONKEY_SEED (default: a new one, printed
 # first). A failure prints its seed, the action and the actions before it;

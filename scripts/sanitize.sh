@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The fenwa developers
+#
+# SPDX-License-Identifier: MIT
+
 # Builds the program and every test with AddressSanitizer and UBSan in
 # build-asan/ (or $FENWA_ASAN_BUILD_DIR) and runs the tests with ctest. The
 # first report of a memory fault, undefined behaviour or a leak fails the run.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The fenwa developers
+#
+# SPDX-License-Identifier: MIT
+
 # Makes the README's screenshots (two-slits.png, projector.png, one-slit.png,
 # help-window.png) in docs/, or in the directory given, from the real windows on a virtual X
 # display. Needs xvfb-run (Debian package xvfb). QT_SCALE_FACTOR=2 in the

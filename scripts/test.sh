@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The fenwa developers
+#
+# SPDX-License-Identifier: MIT
+
 # Sets everything up and runs every test. The tests draw on Qt's offscreen
 # platform, so no display is needed.
 set -euo pipefail

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The fenwa developers
+//
+// SPDX-License-Identifier: MIT
+
 // Makes the README's screenshots from the real windows: the main window after
 // a two-slit and a one-slit run of 10000 photons, the help window, and the
 // main window after another two-slit run, zoomed to 200 % as for a projector. The runs go on a

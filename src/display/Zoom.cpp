@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The fenwa developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "Zoom.h"
 
 #include "Form.h"

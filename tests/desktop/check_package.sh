@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The fenwa developers
+#
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian package from a built tree into a temporary directory,
 # unpacks it there and checks what a desktop needs of it: the program, a valid
 # menu entry in Japanese, the icons, metainfo that AppStream accepts, and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The fenwa developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "model/Apparatus.h"
 #include "model/ExpectedCounts.h"
 #include "model/Intensity.h"

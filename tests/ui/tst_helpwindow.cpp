@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The fenwa developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "WindowFixture.h"
 #include "display/Fonts.h"
 #include "display/HScrollBar.h"

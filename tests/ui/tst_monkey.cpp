@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The fenwa developers
+//
+// SPDX-License-Identifier: MIT
+
 // A randomised user: from a seed, thousands of actions on the real windows on
 // a fake clock (keys of every kind, clicks, pastes, drops, input-method text,
 // scroll-bar drags, slits, presets, the help window, repaints, clock steps),

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The fenwa developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "MainWindowFixture.h"
 #include "ScriptedRandom.h"
 #include "display/CommandButton.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The fenwa developers
+//
+// SPDX-License-Identifier: MIT
+
 // A whole session as a user has it, with the real clock and the real way out:
 // start, a run with each slit count, the help window opened in the middle of
 // a run and closed, and Esc in the middle of a last run. It runs inside QApplication::exec()
