@@ -17,13 +17,13 @@ inline constexpr std::int16_t Return = 13;
 inline constexpr std::int16_t Escape = 27;
 } // namespace KeyAscii
 
-// The key codes that KeyDown handlers compare; digits and letters are their
-// ASCII codes, 48 to 57 and 65 to 90.
+// The key codes that KeyDown handlers compare; Backspace, Enter and Esc, the
+// digits and the letters have their characters' codes.
 namespace KeyCode {
-inline constexpr int Back = 8;
+inline constexpr int Back = KeyAscii::Back;
 inline constexpr int Tab = 9;
-inline constexpr int Return = 13;
-inline constexpr int Escape = 27;
+inline constexpr int Return = KeyAscii::Return;
+inline constexpr int Escape = KeyAscii::Escape;
 inline constexpr int Space = 32;
 inline constexpr int End = 35;
 inline constexpr int Home = 36;
