@@ -62,4 +62,13 @@ int LineWidth(double ratio) {
     return std::max(1, int(std::floor(factor_ * ratio + 0.5)));
 }
 
+QFont ZoomedPlatformFont(const QWidget& widget) {
+    QFont font = QApplication::font(&widget);
+    if (font.pixelSize() > 0)
+        font.setPixelSize(ToScreen(font.pixelSize()));
+    else
+        font.setPointSizeF(font.pointSizeF() * factor_);
+    return font;
+}
+
 } // namespace fenwa::display

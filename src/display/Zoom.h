@@ -4,8 +4,11 @@
 
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QSize>
+
+class QWidget;
 
 namespace fenwa::display {
 
@@ -39,5 +42,9 @@ QSize ToDesign(const QSize& screen, double factor = ZoomFactor());
 // the same size and every line keeps one width. ratio: the device pixels of a
 // screen pixel, where the count is wanted in device pixels.
 int LineWidth(double ratio = 1.0);
+
+// The platform's own font for a widget (a menu, say) at the zoom, for what
+// Qt draws by itself in a window of the program.
+QFont ZoomedPlatformFont(const QWidget& widget);
 
 } // namespace fenwa::display

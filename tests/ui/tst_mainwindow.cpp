@@ -244,13 +244,17 @@ private slots:
     }
 
     // The panels' menu holds the results and then the zoom, with their
-    // shortcuts shown.
+    // shortcuts shown, and grows with the window.
     void thePanelsMenuZooms() {
-        QContextMenuEvent press(QContextMenuEvent::Mouse, QPoint(20, 20),
-                                window->Pic->mapToGlobal(QPoint(20, 20)));
-        QCoreApplication::sendEvent(window->Pic, &press);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        const auto open = [this] {
+            QContextMenuEvent press(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                    window->Pic->mapToGlobal(QPoint(20, 20)));
+            QCoreApplication::sendEvent(window->Pic, &press);
+            return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        };
+        QMenu* menu = open();
         QVERIFY(menu);
+        const qreal actualSize = menu->font().pointSizeF();
         QStringList items;
         for (QAction* action : menu->actions())
             items << action->text() + QLatin1Char('\t') + action->shortcut().toString();
@@ -261,6 +265,8 @@ private slots:
         menu->actions().last()->trigger();
         menu->close();
         QCOMPARE(window->size(), QSize(1390, 994));
+        QCOMPARE(open()->font().pointSizeF(), actualSize * 1.75);
+        open()->close();
     }
 
     // Back at the actual size the window is what it was, to the pixel.

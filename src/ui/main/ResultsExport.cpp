@@ -4,6 +4,7 @@
 
 #include "display/CommandButton.h"
 #include "display/PictureBox.h"
+#include "display/Zoom.h"
 #include "frmFenwa.h"
 #include "run/CountsCsv.h"
 #include "run/PhotonRun.h"
@@ -96,7 +97,11 @@ void frmFenwa::BuildPanelMenu() {
     for (display::PictureBox* panel : {Pic, Histo}) {
         panel->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(panel, &QWidget::customContextMenuRequested, this,
-                [this, panel](const QPoint& at) { PanelMenu->popup(panel->mapToGlobal(at)); });
+                [this, panel](const QPoint& at) {
+                    // As large as the window, for the back of the classroom.
+                    PanelMenu->setFont(display::ZoomedPlatformFont(*PanelMenu));
+                    PanelMenu->popup(panel->mapToGlobal(at));
+                });
     }
     askSavePath_ = [this](const QString& title, const QString& proposedPath,
                           const QString& filter) {
