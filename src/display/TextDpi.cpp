@@ -4,17 +4,18 @@
 
 #include "TextDpi.h"
 
+#include <utility>
+
 namespace fenwa::display {
 
-namespace {
-constexpr int DotsPerMetre = 3780; // 96 dots per inch
-} // namespace
-
-QImage At96Dpi(QImage image) {
-    image.setDotsPerMeterX(DotsPerMetre);
-    image.setDotsPerMeterY(DotsPerMetre);
+QImage AtDpi(QImage image, double dpi) {
+    const int dotsPerMetre = qRound(dpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
     return image;
 }
+
+QImage At96Dpi(QImage image) { return AtDpi(std::move(image), 96); }
 
 const QImage& MeasuringDevice() {
     static const QImage probe = At96Dpi(QImage(1, 1, QImage::Format_RGB32));

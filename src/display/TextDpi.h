@@ -12,6 +12,8 @@ namespace fenwa::display {
 // whatever the screen reports: an image otherwise takes the screen's dots per
 // inch, which differ where the desktop scales fonts instead of pixels.
 QImage At96Dpi(QImage image);
+// The image with an inch of dpi dots, for measuring at another inch.
+QImage AtDpi(QImage image, double dpi);
 
 // A device to measure text on at 96 dots per inch.
 const QImage& MeasuringDevice();

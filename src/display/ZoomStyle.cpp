@@ -4,6 +4,7 @@
 
 #include "ZoomStyle.h"
 
+#include "TextDpi.h"
 #include "Zoom.h"
 
 #include <QApplication>
@@ -13,19 +14,6 @@
 #include <QWidget>
 
 namespace fenwa::display {
-
-namespace {
-
-// A device of no size whose inch has dpi dots, to measure fonts against.
-QImage DeviceAt(double dpi) {
-    QImage device(1, 1, QImage::Format_RGB32);
-    const int dotsPerMetre = qRound(dpi / 0.0254);
-    device.setDotsPerMeterX(dotsPerMetre);
-    device.setDotsPerMeterY(dotsPerMetre);
-    return device;
-}
-
-} // namespace
 
 ZoomStyle::ZoomStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
     setParent(qApp); // goes with the application, after every window
@@ -63,7 +51,8 @@ void ZoomStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
     // font they are given: an inch of zoom times as many dots draws them at
     // the zoom, in step with the buttons around them.
     QStyleOptionSlider zoomed(*slider);
-    const QImage device = DeviceAt(widget->logicalDpiY() * zoom);
+    const QImage device =
+        AtDpi(QImage(1, 1, QImage::Format_RGB32), widget->logicalDpiY() * zoom);
     zoomed.fontMetrics = QFontMetrics(widget->font(), &device);
     QProxyStyle::drawComplexControl(control, &zoomed, painter, widget);
 }
