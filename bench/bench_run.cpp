@@ -8,11 +8,11 @@
 // spinning wait (yield to the event loop, read the clock, repeat), the way a
 // run would go without a timer.
 
-#include "display/Fonts.h"
-#include "display/PictureBox.h"
-#include "display/Rounding.h"
-#include "display/SystemEnvironment.h"
-#include "display/TextBox.h"
+#include "display/controls/PictureBox.h"
+#include "display/controls/TextBox.h"
+#include "display/desktop/SystemEnvironment.h"
+#include "display/numbers/Rounding.h"
+#include "display/text/Fonts.h"
 #include "model/PhotonSampler.h"
 #include "model/StandardRandom.h"
 #include "run/PhotonRun.h"

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "display/Fonts.h"
-#include "display/PlatformTexts.h"
-#include "display/SystemEnvironment.h"
+#include "display/desktop/PlatformTexts.h"
+#include "display/desktop/SystemEnvironment.h"
+#include "display/text/Fonts.h"
 #include "model/StandardRandom.h"
 #include "ui/main/frmFenwa.h"
 

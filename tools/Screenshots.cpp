@@ -12,10 +12,10 @@
 // Writes two-slits.png, projector.png, one-slit.png and help-window.png there,
 // at the screen's device pixel ratio.
 
-#include "display/CommandButton.h"
-#include "display/Environment.h"
-#include "display/Fonts.h"
-#include "display/Label.h"
+#include "display/controls/CommandButton.h"
+#include "display/controls/Label.h"
+#include "display/desktop/Environment.h"
+#include "display/text/Fonts.h"
 #include "model/StandardRandom.h"
 #include "run/PhotonRun.h"
 #include "ui/main/frmFenwa.h"

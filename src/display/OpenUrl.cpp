@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "Environment.h"
-#include "Notice.h"
-#include "dspCommon.h"
+#include "display/desktop/Environment.h"
+#include "display/desktop/Notice.h"
+#include "display/dspCommon.h"
 
 #include <QApplication>
 #include <QPointer>

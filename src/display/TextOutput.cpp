@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "TextOutput.h"
+#include "display/TextOutput.h"
 
-#include "Fonts.h"
-#include "SymbolLetters.h"
+#include "display/text/Fonts.h"
+#include "display/text/SymbolLetters.h"
 
 namespace fenwa::dspCommon {
 

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "Surface.h"
+#include "display/surface/Surface.h"
 
 #include <QString>
 

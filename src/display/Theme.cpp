@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "ControlTable.h"
-#include "Form.h"
-#include "dspCommon.h"
+#include "display/dspCommon.h"
+#include "display/forms/ControlTable.h"
+#include "display/forms/Form.h"
 
 #include <QDebug>
 #include <QVariant>

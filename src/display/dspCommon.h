@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "OleColor.h"
+#include "display/numbers/OleColor.h"
 
 #include <QString>
 

@@ -4,8 +4,8 @@
 
 #include "run/HistogramPanel.h"
 
-#include "display/Rounding.h"
-#include "display/Surface.h"
+#include "display/numbers/Rounding.h"
+#include "display/surface/Surface.h"
 #include "model/Bins.h"
 #include "model/Intensity.h"
 

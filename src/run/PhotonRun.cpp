@@ -4,13 +4,13 @@
 
 #include "run/PhotonRun.h"
 
-#include "display/Environment.h"
-#include "display/NumberText.h"
-#include "display/PictureBox.h"
-#include "display/Rounding.h"
 #include "display/TextOutput.h"
-#include "display/Zoom.h"
+#include "display/controls/PictureBox.h"
+#include "display/desktop/Environment.h"
 #include "display/dspCommon.h"
+#include "display/numbers/NumberText.h"
+#include "display/numbers/Rounding.h"
+#include "display/zoom/Zoom.h"
 #include "model/Bins.h"
 #include "model/PhotonSampler.h"
 #include "run/HistogramPanel.h"

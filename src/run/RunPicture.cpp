@@ -4,9 +4,9 @@
 
 #include "run/RunPicture.h"
 
-#include "display/PictureBox.h"
-#include "display/TextDpi.h"
+#include "display/controls/PictureBox.h"
 #include "display/dspCommon.h"
+#include "display/text/TextDpi.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

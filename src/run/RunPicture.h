@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "display/Fonts.h"
+#include "display/text/Fonts.h"
 #include "run/FinishedRun.h"
 
 #include <QImage>

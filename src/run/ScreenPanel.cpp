@@ -4,7 +4,7 @@
 
 #include "run/ScreenPanel.h"
 
-#include "display/Surface.h"
+#include "display/surface/Surface.h"
 
 namespace fenwa::run {
 

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "display/OleColor.h"
+#include "display/numbers/OleColor.h"
 #include "run/RunRecord.h"
 
 namespace fenwa::display {

@@ -3,17 +3,17 @@
 // SPDX-License-Identifier: MIT
 
 #include "FakeEnvironment.h"
-#include "display/CommandButton.h"
-#include "display/ControlTable.h"
-#include "display/Form.h"
-#include "display/HScrollBar.h"
-#include "display/KeyCodes.h"
-#include "display/Label.h"
-#include "display/PictureBox.h"
-#include "display/PlatformTexts.h"
-#include "display/TextBox.h"
-#include "display/Zoom.h"
+#include "display/controls/CommandButton.h"
+#include "display/controls/HScrollBar.h"
+#include "display/controls/KeyCodes.h"
+#include "display/controls/Label.h"
+#include "display/controls/PictureBox.h"
+#include "display/controls/TextBox.h"
+#include "display/desktop/PlatformTexts.h"
 #include "display/dspCommon.h"
+#include "display/forms/ControlTable.h"
+#include "display/forms/Form.h"
+#include "display/zoom/Zoom.h"
 
 #include <QClipboard>
 #include <QInputMethodEvent>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "display/Format.h"
+#include "display/numbers/Format.h"
 
 #include <QtTest>
 #include <limits>

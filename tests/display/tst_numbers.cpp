@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "display/NumberText.h"
-#include "display/OleColor.h"
-#include "display/Rounding.h"
-#include "display/Twips.h"
 #include "display/dspCommon.h"
+#include "display/numbers/NumberText.h"
+#include "display/numbers/OleColor.h"
+#include "display/numbers/Rounding.h"
+#include "display/zoom/Twips.h"
 
 #include <QtTest>
 #include <limits>

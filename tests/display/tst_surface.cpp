@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "display/PictureBox.h"
-#include "display/Surface.h"
-#include "display/Zoom.h"
+#include "display/controls/PictureBox.h"
+#include "display/surface/Surface.h"
+#include "display/zoom/Zoom.h"
 
 #include <QPainter>
 #include <QtTest>

@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "display/Fonts.h"
-#include "display/PictureBox.h"
-#include "display/SymbolLetters.h"
 #include "display/TextOutput.h"
+#include "display/controls/PictureBox.h"
+#include "display/text/Fonts.h"
+#include "display/text/SymbolLetters.h"
 
 #include <QtTest>
 #include <functional>

@@ -2,4 +2,4 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "display/Rounding.h" // the physics must not depend on the windows
+#include "display/numbers/Rounding.h" // the physics must not depend on the windows

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "display/PictureBox.h"
-#include "display/Twips.h"
+#include "display/controls/PictureBox.h"
 #include "display/dspCommon.h"
+#include "display/zoom/Twips.h"
 #include "model/Apparatus.h"
 #include "model/Bins.h"
 #include "run/CountsCsv.h"

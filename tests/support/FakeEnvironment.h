@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "display/Environment.h"
+#include "display/desktop/Environment.h"
 
 #include <QMap>
 #include <QRect>

@@ -5,12 +5,12 @@
 #pragma once
 
 #include "FakeEnvironment.h"
-#include "display/CommandButton.h"
-#include "display/HScrollBar.h"
-#include "display/Label.h"
-#include "display/PictureBox.h"
-#include "display/TextBox.h"
-#include "display/Zoom.h"
+#include "display/controls/CommandButton.h"
+#include "display/controls/HScrollBar.h"
+#include "display/controls/Label.h"
+#include "display/controls/PictureBox.h"
+#include "display/controls/TextBox.h"
+#include "display/zoom/Zoom.h"
 
 #include <QApplication>
 #include <QTest>

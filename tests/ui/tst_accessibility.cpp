@@ -3,9 +3,9 @@
 // SPDX-License-Identifier: MIT
 
 #include "MainWindowFixture.h"
-#include "display/Fonts.h"
-#include "display/Label.h"
-#include "display/TextBox.h"
+#include "display/controls/Label.h"
+#include "display/controls/TextBox.h"
+#include "display/text/Fonts.h"
 #include "run/PhotonRun.h"
 #include "ui/help/frmFenwaHelp.h"
 #include "ui/main/frmFenwa.h"

@@ -3,12 +3,12 @@
 // SPDX-License-Identifier: MIT
 
 #include "WindowFixture.h"
-#include "display/Fonts.h"
-#include "display/HScrollBar.h"
-#include "display/Label.h"
-#include "display/Rounding.h"
-#include "display/TextBox.h"
-#include "display/Zoom.h"
+#include "display/controls/HScrollBar.h"
+#include "display/controls/Label.h"
+#include "display/controls/TextBox.h"
+#include "display/numbers/Rounding.h"
+#include "display/text/Fonts.h"
+#include "display/zoom/Zoom.h"
 #include "ui/help/HelpIcon.h"
 #include "ui/help/frmFenwaHelp.h"
 

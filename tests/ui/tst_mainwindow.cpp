@@ -3,14 +3,14 @@
 // SPDX-License-Identifier: MIT
 
 #include "MainWindowFixture.h"
-#include "display/CommandButton.h"
-#include "display/Fonts.h"
-#include "display/HScrollBar.h"
-#include "display/Label.h"
-#include "display/PictureBox.h"
-#include "display/SystemEnvironment.h"
-#include "display/TextBox.h"
-#include "display/Zoom.h"
+#include "display/controls/CommandButton.h"
+#include "display/controls/HScrollBar.h"
+#include "display/controls/Label.h"
+#include "display/controls/PictureBox.h"
+#include "display/controls/TextBox.h"
+#include "display/desktop/SystemEnvironment.h"
+#include "display/text/Fonts.h"
+#include "display/zoom/Zoom.h"
 #include "ui/main/frmFenwa.h"
 
 #include <QMenu>
@@ -264,8 +264,7 @@ private slots:
             items << action->text() + QLatin1Char('\t') + action->shortcut().toString();
         QCOMPARE(items, QStringList({"画像をコピー\tCtrl+Shift+C", "画像を保存…\tCtrl+S",
                                      "度数をCSVで保存…\tCtrl+Shift+S", "\t", "拡大\tCtrl++",
-                                     "縮小\tCtrl+-", "元の大きさ\tCtrl+0",
-                                     "画面に合わせる\tF11"}));
+                                     "縮小\tCtrl+-", "元の大きさ\tCtrl+0", "画面に合わせる\tF11"}));
         menu->actions().last()->trigger();
         menu->close();
         QCOMPARE(window->size(), QSize(1390, 994));

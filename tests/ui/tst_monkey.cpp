@@ -11,12 +11,12 @@
 // (scripts/monkey.sh).
 
 #include "MainWindowFixture.h"
-#include "display/Fonts.h"
-#include "display/HScrollBar.h"
-#include "display/Label.h"
-#include "display/NumberText.h"
-#include "display/PictureBox.h"
-#include "display/TextBox.h"
+#include "display/controls/HScrollBar.h"
+#include "display/controls/Label.h"
+#include "display/controls/PictureBox.h"
+#include "display/controls/TextBox.h"
+#include "display/numbers/NumberText.h"
+#include "display/text/Fonts.h"
 #include "model/Bins.h"
 #include "model/PhotonCount.h"
 #include "model/StandardRandom.h"

@@ -3,11 +3,11 @@
 // SPDX-License-Identifier: MIT
 
 #include "MainWindowFixture.h"
-#include "display/Fonts.h"
-#include "display/HScrollBar.h"
-#include "display/Label.h"
-#include "display/PictureBox.h"
-#include "display/TextBox.h"
+#include "display/controls/HScrollBar.h"
+#include "display/controls/Label.h"
+#include "display/controls/PictureBox.h"
+#include "display/controls/TextBox.h"
+#include "display/text/Fonts.h"
 #include "model/PhotonCount.h"
 #include "model/StandardRandom.h"
 #include "run/PhotonRun.h"

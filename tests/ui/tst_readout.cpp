@@ -4,9 +4,9 @@
 
 #include "MainWindowFixture.h"
 #include "ScriptedRandom.h"
-#include "display/CommandButton.h"
-#include "display/Fonts.h"
-#include "display/PictureBox.h"
+#include "display/controls/CommandButton.h"
+#include "display/controls/PictureBox.h"
+#include "display/text/Fonts.h"
 #include "model/Apparatus.h"
 #include "ui/main/ApparatusReadout.h"
 #include "ui/main/frmFenwa.h"

@@ -9,12 +9,12 @@
 // they are (scripts/memcheck.sh), and it runs again where fonts are missing.
 // Exits with 0 when every step did its part.
 
-#include "display/CommandButton.h"
-#include "display/Fonts.h"
-#include "display/Label.h"
-#include "display/PlatformTexts.h"
-#include "display/SystemEnvironment.h"
-#include "display/TextBox.h"
+#include "display/controls/CommandButton.h"
+#include "display/controls/Label.h"
+#include "display/controls/TextBox.h"
+#include "display/desktop/PlatformTexts.h"
+#include "display/desktop/SystemEnvironment.h"
+#include "display/text/Fonts.h"
 #include "model/StandardRandom.h"
 #include "run/PhotonRun.h"
 #include "ui/help/frmFenwaHelp.h"

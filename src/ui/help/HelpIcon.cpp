@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "HelpIcon.h"
+#include "ui/help/HelpIcon.h"
 
 #include <QImage>
 #include <QPixmap>

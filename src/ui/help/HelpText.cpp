@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "display/Twips.h"
-#include "frmFenwaHelp.h"
-#include "frmFenwaHelpDesign.h"
+#include "display/zoom/Twips.h"
+#include "ui/help/frmFenwaHelp.h"
+#include "ui/help/frmFenwaHelpDesign.h"
 
 #include <QResizeEvent>
 #include <array>

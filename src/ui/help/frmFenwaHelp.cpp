@@ -2,15 +2,15 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "frmFenwaHelp.h"
+#include "ui/help/frmFenwaHelp.h"
 
-#include "HelpIcon.h"
-#include "display/Environment.h"
-#include "display/HScrollBar.h"
-#include "display/Label.h"
-#include "display/TextBox.h"
-#include "display/Twips.h"
+#include "display/controls/HScrollBar.h"
+#include "display/controls/Label.h"
+#include "display/controls/TextBox.h"
+#include "display/desktop/Environment.h"
+#include "display/zoom/Twips.h"
 #include "model/PhotonCount.h"
+#include "ui/help/HelpIcon.h"
 
 #include <QVariant>
 

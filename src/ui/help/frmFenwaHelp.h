@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "display/Form.h"
-#include "frmFenwaHelpDesign.h"
+#include "display/forms/Form.h"
+#include "ui/help/frmFenwaHelpDesign.h"
 
 #include <cstdint>
 

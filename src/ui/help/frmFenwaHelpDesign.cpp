@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "frmFenwaHelpDesign.h"
+#include "ui/help/frmFenwaHelpDesign.h"
 
 #include <array>
 

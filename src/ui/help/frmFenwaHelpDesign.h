@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "display/ControlTable.h"
+#include "display/forms/ControlTable.h"
 
 #include <array>
 

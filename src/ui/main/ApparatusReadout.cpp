@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "ApparatusReadout.h"
+#include "ui/main/ApparatusReadout.h"
 
-#include "display/Format.h"
 #include "display/TextOutput.h"
-#include "frmFenwa.h"
+#include "display/numbers/Format.h"
+#include "ui/main/frmFenwa.h"
 
 namespace fenwa::ui {
 

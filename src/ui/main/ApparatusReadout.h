@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "display/Surface.h"
+#include "display/surface/Surface.h"
 #include "model/Apparatus.h"
 
 namespace fenwa::ui {

@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "HelpSourceExit.h"
-#include "display/Environment.h"
+#include "ui/main/HelpSourceExit.h"
+#include "display/desktop/Environment.h"
 #include "display/dspCommon.h"
-#include "frmFenwa.h"
 #include "run/PhotonRun.h"
 #include "ui/help/frmFenwaHelp.h"
+#include "ui/main/frmFenwa.h"
 
 #include <QPointer>
 #include <memory>

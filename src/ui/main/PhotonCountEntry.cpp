@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "display/Environment.h"
-#include "display/HScrollBar.h"
-#include "display/KeyCodes.h"
-#include "display/Label.h"
-#include "display/NumberText.h"
-#include "display/TextBox.h"
+#include "display/controls/HScrollBar.h"
+#include "display/controls/KeyCodes.h"
+#include "display/controls/Label.h"
+#include "display/controls/TextBox.h"
+#include "display/desktop/Environment.h"
 #include "display/dspCommon.h"
-#include "frmFenwa.h"
+#include "display/numbers/NumberText.h"
+#include "ui/main/frmFenwa.h"
 
 namespace fenwa::ui {
 

@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "display/CommandButton.h"
-#include "display/PictureBox.h"
-#include "display/Zoom.h"
-#include "frmFenwa.h"
+#include "display/controls/CommandButton.h"
+#include "display/controls/PictureBox.h"
+#include "display/zoom/Zoom.h"
 #include "run/CountsCsv.h"
 #include "run/PhotonRun.h"
 #include "run/RunPicture.h"
+#include "ui/main/frmFenwa.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -96,12 +96,11 @@ void frmFenwa::BuildPanelMenu() {
     // A right click opens the menu; only a left click starts a run.
     for (display::PictureBox* panel : {Pic, Histo}) {
         panel->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(panel, &QWidget::customContextMenuRequested, this,
-                [this, panel](const QPoint& at) {
-                    // As large as the window, for the back of the classroom.
-                    PanelMenu->setFont(display::ZoomedPlatformFont(*PanelMenu));
-                    PanelMenu->popup(panel->mapToGlobal(at));
-                });
+        connect(panel, &QWidget::customContextMenuRequested, this, [this, panel](const QPoint& at) {
+            // As large as the window, for the back of the classroom.
+            PanelMenu->setFont(display::ZoomedPlatformFont(*PanelMenu));
+            PanelMenu->popup(panel->mapToGlobal(at));
+        });
     }
     askSavePath_ = [this](const QString& title, const QString& proposedPath,
                           const QString& filter) {

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "display/CommandButton.h"
-#include "display/Label.h"
-#include "frmFenwa.h"
+#include "display/controls/CommandButton.h"
+#include "display/controls/Label.h"
+#include "ui/main/frmFenwa.h"
 
 namespace fenwa::ui {
 

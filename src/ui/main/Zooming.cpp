@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "display/Environment.h"
-#include "display/PictureBox.h"
-#include "display/Rounding.h"
-#include "display/Zoom.h"
-#include "frmFenwa.h"
+#include "display/controls/PictureBox.h"
+#include "display/desktop/Environment.h"
+#include "display/numbers/Rounding.h"
+#include "display/zoom/Zoom.h"
+#include "ui/main/frmFenwa.h"
 
 #include <QAction>
 #include <QEvent>

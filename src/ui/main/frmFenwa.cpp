@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "frmFenwa.h"
+#include "ui/main/frmFenwa.h"
 
-#include "display/CommandButton.h"
-#include "display/Environment.h"
-#include "display/HScrollBar.h"
-#include "display/Label.h"
-#include "display/PictureBox.h"
-#include "display/TextBox.h"
+#include "display/controls/CommandButton.h"
+#include "display/controls/HScrollBar.h"
+#include "display/controls/Label.h"
+#include "display/controls/PictureBox.h"
+#include "display/controls/TextBox.h"
+#include "display/desktop/Environment.h"
 #include "display/dspCommon.h"
 #include "model/PhotonCount.h"
 #include "run/PhotonRun.h"

@@ -4,10 +4,10 @@
 
 #pragma once
 
-#include "display/Form.h"
-#include "frmFenwaDesign.h"
+#include "display/forms/Form.h"
 #include "model/Apparatus.h"
 #include "model/RandomSource.h"
+#include "ui/main/frmFenwaDesign.h"
 
 #include <QStandardPaths>
 #include <array>
@@ -124,8 +124,8 @@ private:
     QString TitleHead;
     QString TitleTail;
     AskSavePath askSavePath_;
-    QString pictureFolder_; // where a picture was last saved, this session
-    QString countsFolder_;  // where counts were last saved, this session
+    QString pictureFolder_;                 // where a picture was last saved, this session
+    QString countsFolder_;                  // where counts were last saved, this session
     std::array<QAction*, 4> zoomActions_{}; // larger, smaller, actual size, fit
     bool framed_ = false; // the window's frame has been measured against the screen
 };

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "frmFenwaDesign.h"
+#include "ui/main/frmFenwaDesign.h"
 
 #include <array>
 

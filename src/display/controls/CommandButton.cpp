@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The fenwa developers
+//
+// SPDX-License-Identifier: MIT
+
+#include "display/controls/CommandButton.h"
+
+#include "display/surface/Bevel.h"
+#include "display/surface/FocusFrame.h"
+#include "display/zoom/Zoom.h"
+
+#include <QPainter>
+
+namespace fenwa::display {
+
+CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
+    // Enter on a focused button presses it, as desktop users expect.
+    setAutoDefault(true);
+    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
+}
+
+void CommandButton::SetBackColor(OleColor colour) {
+    backColor_ = colour;
+    update();
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const bool sunken = isDown();
+    const QColor face = ToQColor(backColor_);
+    // The bevel of a desktop button: lit from the top left when raised, from
+    // the bottom right when pressed.
+    const QPalette& colours = palette();
+    const QColor light = colours.color(QPalette::Light), shadow = colours.color(QPalette::Shadow);
+    const QColor button = colours.color(QPalette::Button), dark = colours.color(QPalette::Dark);
+    const int ring = LineWidth();
+    DrawBevel(painter, rect(),
+              sunken ? BevelColours{shadow, light, dark, button}
+                     : BevelColours{light, shadow, button, dark},
+              ring);
+    painter.fillRect(rect().adjusted(2 * ring, 2 * ring, -2 * ring, -2 * ring), face);
+
+    const int shift = sunken ? ring : 0;
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic,
+                     text());
+
+    if (hasFocus()) {
+        const int inset = ToScreen(4);
+        DrawFocusFrame(painter, *this, rect().adjusted(inset, inset, -inset, -inset), face);
+    }
+}
+
+} // namespace fenwa::display

@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 The fenwa developers
+//
+// SPDX-License-Identifier: MIT
+
+#include "display/forms/ZoomStyle.h"
+
+#include "display/text/TextDpi.h"
+#include "display/zoom/Zoom.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QStyleFactory>
+#include <QStyleOptionSlider>
+#include <QWidget>
+
+namespace fenwa::display {
+
+ZoomStyle::ZoomStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
+    setParent(qApp); // goes with the application, after every window
+}
+
+ZoomStyle* ZoomStyle::Instance() {
+    static ZoomStyle* style = new ZoomStyle;
+    return style;
+}
+
+int ZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                           const QWidget* widget) const {
+    const double zoom = ZoomFactor();
+    if (zoom == 1.0) return QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+    case PM_ScrollBarExtent:
+    case PM_ScrollBarSliderMin:
+    case PM_DefaultFrameWidth:
+        // Measured without the option, which may already carry the zoom (see
+        // drawComplexControl), then zoomed once.
+        return ToScreen(QProxyStyle::pixelMetric(metric, nullptr, widget), zoom);
+    default: return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+}
+
+void ZoomStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                   QPainter* painter, const QWidget* widget) const {
+    const double zoom = ZoomFactor();
+    const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option);
+    if (zoom == 1.0 || control != CC_ScrollBar || !slider || !widget) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    // The styles size the arrows of a scroll bar by the dots per inch of the
+    // font they are given: an inch of zoom times as many dots draws them at
+    // the zoom, in step with the buttons around them.
+    QStyleOptionSlider zoomed(*slider);
+    const QImage device = AtDpi(QImage(1, 1, QImage::Format_RGB32), widget->logicalDpiY() * zoom);
+    zoomed.fontMetrics = QFontMetrics(widget->font(), &device);
+    QProxyStyle::drawComplexControl(control, &zoomed, painter, widget);
+}
+
+} // namespace fenwa::display
