@@ -4,8 +4,6 @@
 
 #include "display/numbers/NumberText.h"
 
-#include "display/dspCommon.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -51,9 +49,3 @@ std::optional<std::int32_t> ToInt32Saturated(const QString& digits) {
 }
 
 } // namespace fenwa::display
-
-namespace fenwa::dspCommon {
-
-QString NumToStr(double value) { return display::Str(value).trimmed(); }
-
-} // namespace fenwa::dspCommon
