@@ -13,6 +13,7 @@
 #include "display/dspCommon.h"
 #include "display/forms/ControlTable.h"
 #include "display/forms/Form.h"
+#include "display/forms/WindowZoom.h"
 #include "display/zoom/Zoom.h"
 
 #include <QClipboard>

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "display/controls/PictureBox.h"
+#include "display/forms/WindowZoom.h"
 #include "display/surface/Surface.h"
 #include "display/zoom/Zoom.h"
 

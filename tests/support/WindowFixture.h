@@ -10,7 +10,7 @@
 #include "display/controls/Label.h"
 #include "display/controls/PictureBox.h"
 #include "display/controls/TextBox.h"
-#include "display/zoom/Zoom.h"
+#include "display/forms/WindowZoom.h"
 
 #include <QApplication>
 #include <QTest>

@@ -6,9 +6,9 @@
 #include "display/controls/HScrollBar.h"
 #include "display/controls/Label.h"
 #include "display/controls/TextBox.h"
+#include "display/forms/WindowZoom.h"
 #include "display/numbers/Rounding.h"
 #include "display/text/Fonts.h"
-#include "display/zoom/Zoom.h"
 #include "ui/help/HelpIcon.h"
 #include "ui/help/frmFenwaHelp.h"
 

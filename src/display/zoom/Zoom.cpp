@@ -4,7 +4,6 @@
 
 #include "display/zoom/Zoom.h"
 
-#include "display/forms/Form.h"
 #include "display/numbers/Rounding.h"
 
 #include <QApplication>
@@ -30,12 +29,7 @@ template <class Convert> QRect ByEdges(const QRect& rect, Convert convert) {
 
 double ZoomFactor() { return factor_; }
 
-void SetZoomFactor(double factor) {
-    const double previous = std::exchange(factor_, std::max(1.0, factor));
-    if (factor_ == previous) return;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* form = qobject_cast<Form*>(window)) form->ApplyZoom(previous);
-}
+double ExchangeZoomFactor(double factor) { return std::exchange(factor_, std::max(1.0, factor)); }
 
 int ToScreen(double designPixels, double factor) { return RoundToInt32(designPixels * factor); }
 

@@ -19,10 +19,10 @@ namespace fenwa::display {
 // style apply the factor. It is 1 at start and never below 1.
 double ZoomFactor();
 
-// Sets the factor and lays every window out again at it: its size, its
-// controls' places, fonts and frames. Each surface is then drawn afresh by
-// its Paint handler at once, as after a change of screen density.
-void SetZoomFactor(double factor);
+// Sets the factor, never below 1, and returns the one it replaces. The
+// windows learn of it from SetZoomFactor (forms/WindowZoom.h), which lays
+// them out again; this alone changes only what the conversions give.
+double ExchangeZoomFactor(double factor);
 
 // Design pixels to screen pixels. A rectangle goes edge by edge, so that
 // controls that meet in the design still meet on the screen.

@@ -4,6 +4,7 @@
 
 #include "display/controls/PictureBox.h"
 #include "display/desktop/Environment.h"
+#include "display/forms/WindowZoom.h"
 #include "display/numbers/Rounding.h"
 #include "display/zoom/Zoom.h"
 #include "ui/main/frmFenwa.h"
