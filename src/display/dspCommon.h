@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "display/numbers/OleColor.h"
+#include "display/numbers/BgrColor.h"
 
 #include <QString>
 
@@ -17,11 +17,11 @@ class Form;
 // colours, and numbers as text.
 namespace fenwa::dspCommon {
 
-using display::OleColor;
+using display::BgrColor;
 
-inline constexpr OleColor FormBackColor = 0xF0F0F0;             // windows and most controls
-inline constexpr OleColor White = display::RGB(255, 255, 255);  // the histogram panel in a run
-inline constexpr OleColor GreyBlue = display::RGB(96, 96, 128); // the screen panel in a run
+inline constexpr BgrColor FormBackColor = 0xF0F0F0;             // windows and most controls
+inline constexpr BgrColor White = display::RGB(255, 255, 255);  // the histogram panel in a run
+inline constexpr BgrColor GreyBlue = display::RGB(96, 96, 128); // the screen panel in a run
 
 // Themes a window: its background and every control's, except text boxes and
 // scroll bars, which keep their own.

@@ -14,8 +14,8 @@ namespace fenwa::run {
 using display::RoundToInt32;
 
 namespace {
-constexpr display::OleColor CurveColour = 0x00FF00; // green
-constexpr display::OleColor BarColour = 0xFFFF00;   // cyan
+constexpr display::BgrColor CurveColour = 0x00FF00; // green
+constexpr display::BgrColor BarColour = 0xFFFF00;   // cyan
 } // namespace
 
 double NormalisationFactor(const model::Apparatus& apparatus, std::int32_t photons) {
@@ -43,7 +43,7 @@ std::vector<QPoint> CurvePoints(const model::Apparatus& apparatus, double hs, do
 }
 
 void DrawHistogram(const RunRecord& record, const model::Apparatus& apparatus,
-                   display::Surface& histogram, display::OleColor screenBackColor) {
+                   display::Surface& histogram, display::BgrColor screenBackColor) {
     if (!record.HistoReady) return;
     const double yMax = apparatus.YMax;
     const double binWidth = model::BinWidth(apparatus);

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "display/numbers/OleColor.h"
+#include "display/numbers/BgrColor.h"
 #include "model/Apparatus.h"
 #include "run/RunRecord.h"
 
@@ -22,7 +22,7 @@ namespace fenwa::run {
 // right, 1 reaching five sixths of the width. Draws nothing until a run has
 // ended.
 void DrawHistogram(const RunRecord& record, const model::Apparatus& apparatus,
-                   display::Surface& histogram, display::OleColor screenBackColor);
+                   display::Surface& histogram, display::BgrColor screenBackColor);
 
 // The theoretical curve in panel pixels, hs pixels per unit of intensity and
 // vs pixels per metre of height, from the top edge down.

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "display/numbers/OleColor.h"
+#include "display/numbers/BgrColor.h"
 #include "run/RunRecord.h"
 
 namespace fenwa::display {
@@ -14,7 +14,7 @@ class Surface;
 namespace fenwa::run {
 
 // Every photon is a white dot.
-inline constexpr display::OleColor DotColour = 0xFFFFFF;
+inline constexpr display::BgrColor DotColour = 0xFFFFFF;
 
 // Redraws the dots of the last run. The background has already been
 // laid by the surface; only photons that have arrived are drawn.

@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: MIT
 
 #include "display/dspCommon.h"
+#include "display/numbers/BgrColor.h"
 #include "display/numbers/NumberText.h"
-#include "display/numbers/OleColor.h"
 #include "display/numbers/Rounding.h"
 #include "display/zoom/Twips.h"
 

@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <QtTest>
 
-using fenwa::display::OleColor;
+using fenwa::display::BgrColor;
 using fenwa::display::PictureBox;
 using fenwa::display::RGB;
 using fenwa::display::SetZoomFactor;
@@ -18,9 +18,9 @@ using fenwa::display::Surface;
 using fenwa::display::ToQColor;
 
 namespace {
-constexpr OleColor Red = RGB(255, 0, 0);
-constexpr OleColor Blue = RGB(0, 0, 255);
-constexpr OleColor Grey = RGB(96, 96, 128);
+constexpr BgrColor Red = RGB(255, 0, 0);
+constexpr BgrColor Blue = RGB(0, 0, 255);
+constexpr BgrColor Grey = RGB(96, 96, 128);
 } // namespace
 
 class SurfaceTest : public QObject {
@@ -99,8 +99,8 @@ private slots:
         surface().PSet(-5, -5, Red);
         surface().PSet(1e9, 1e9, Red);
         surface().LineTo(-1e6, 3e6, Red);
-        QCOMPARE(surface().Point(-1, 0), OleColor(0xFFFFFFFF));
-        QCOMPARE(surface().Point(100, 0), OleColor(0xFFFFFFFF));
+        QCOMPARE(surface().Point(-1, 0), BgrColor(0xFFFFFFFF));
+        QCOMPARE(surface().Point(100, 0), BgrColor(0xFFFFFFFF));
     }
 
     void lineRunsFromThePen() {
@@ -388,7 +388,7 @@ private slots:
         surface().PSet(0, 0, Red);
         surface().Print(QStringLiteral("x"));
         surface().Refresh();
-        QCOMPARE(surface().Point(0, 0), OleColor(0xFFFFFFFF));
+        QCOMPARE(surface().Point(0, 0), BgrColor(0xFFFFFFFF));
     }
 };
 

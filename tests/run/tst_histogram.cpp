@@ -15,13 +15,13 @@
 #include <cmath>
 
 using namespace fenwa;
-using display::OleColor;
+using display::BgrColor;
 
 namespace {
 
 using dspCommon::GreyBlue;
-constexpr OleColor Cyan = 0xFFFF00;
-constexpr OleColor Green = 0x00FF00;
+constexpr BgrColor Cyan = 0xFFFF00;
+constexpr BgrColor Green = 0x00FF00;
 
 // A finished run of the given count with every bin holding perBin photons.
 run::RunRecord Finished(std::int32_t count, std::int32_t perBin) {
@@ -80,8 +80,8 @@ private slots:
         run::RunRecord record = Finished(1000, 20);
         record.HistoReady = false;
         run::DrawHistogram(record, model::DefaultApparatus(2), surface(), GreyBlue);
-        QCOMPARE(surface().Point(0, 0), OleColor(0xF0F0F0));
-        QCOMPARE(surface().Point(100, 200), OleColor(0xF0F0F0));
+        QCOMPARE(surface().Point(0, 0), BgrColor(0xF0F0F0));
+        QCOMPARE(surface().Point(100, 200), BgrColor(0xF0F0F0));
     }
 
     void barsLieOnTheCurveScaleInTheirColours() {

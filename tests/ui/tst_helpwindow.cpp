@@ -35,7 +35,7 @@ const QString ScrollBarNote = QString::fromUtf16(
     u"\u2190 \u3053\u308C\u3092\uFF0C\u6C34\u5E73\u30B9\u30AF\u30ED\u30FC\u30EB\u30D0\u30FC"
     u"\u3068\u8A00\u3044\u307E\u3059\u3002");
 
-constexpr OleColor PaleYellow = 0xC0F0F0;
+constexpr BgrColor PaleYellow = 0xC0F0F0;
 constexpr QRgb PaleYellowRgb = 0xFFF0F0C0;
 
 // The rows of the window's own drawing that hold ink, as [first, last] bands,

@@ -18,7 +18,7 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
     connect(this, &QPushButton::clicked, this, &CommandButton::Click);
 }
 
-void CommandButton::SetBackColor(OleColor colour) {
+void CommandButton::SetBackColor(BgrColor colour) {
     backColor_ = colour;
     update();
 }

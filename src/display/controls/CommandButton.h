@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "display/numbers/OleColor.h"
+#include "display/numbers/BgrColor.h"
 
 #include <QPushButton>
 
@@ -20,8 +20,8 @@ class CommandButton : public QPushButton {
 public:
     explicit CommandButton(QWidget* parent = nullptr);
 
-    OleColor BackColor() const { return backColor_; }
-    void SetBackColor(OleColor colour);
+    BgrColor BackColor() const { return backColor_; }
+    void SetBackColor(BgrColor colour);
 
 signals:
     void Click();
@@ -30,7 +30,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    OleColor backColor_ = 0xF0F0F0;
+    BgrColor backColor_ = 0xF0F0F0;
 };
 
 } // namespace fenwa::display

@@ -25,17 +25,17 @@ void Label::SetCaption(const QString& caption) {
     FitCaption();
 }
 
-OleColor Label::BackColor() const { return FromQColor(palette().color(QPalette::Window)); }
+BgrColor Label::BackColor() const { return FromQColor(palette().color(QPalette::Window)); }
 
-void Label::SetBackColor(OleColor colour) {
+void Label::SetBackColor(BgrColor colour) {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, ToQColor(colour));
     setPalette(colours);
 }
 
-OleColor Label::ForeColor() const { return FromQColor(palette().color(QPalette::WindowText)); }
+BgrColor Label::ForeColor() const { return FromQColor(palette().color(QPalette::WindowText)); }
 
-void Label::SetForeColor(OleColor colour) {
+void Label::SetForeColor(BgrColor colour) {
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, ToQColor(colour));
     setPalette(colours);

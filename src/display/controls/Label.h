@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "display/numbers/OleColor.h"
+#include "display/numbers/BgrColor.h"
 
 #include <QLabel>
 
@@ -25,10 +25,10 @@ public:
 
     QString Caption() const { return text(); }
     void SetCaption(const QString& caption);
-    OleColor BackColor() const;
-    void SetBackColor(OleColor colour);
-    OleColor ForeColor() const;
-    void SetForeColor(OleColor colour);
+    BgrColor BackColor() const;
+    void SetBackColor(BgrColor colour);
+    BgrColor ForeColor() const;
+    void SetForeColor(BgrColor colour);
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool on);
     void SetBorder(bool on);

@@ -23,8 +23,8 @@ public:
 
     Surface& surface() { return surface_; }
     const Surface& surface() const { return surface_; }
-    OleColor BackColor() const { return surface_.BackColor(); }
-    void SetBackColor(OleColor colour) { surface_.SetBackColor(colour); }
+    BgrColor BackColor() const { return surface_.BackColor(); }
+    void SetBackColor(BgrColor colour) { surface_.SetBackColor(colour); }
 
 signals:
     void Click();

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "display/numbers/OleColor.h"
+#include "display/numbers/BgrColor.h"
 #include "display/text/Fonts.h"
 
 #include <QString>
@@ -56,7 +56,7 @@ struct ControlSpec {
     QString caption;
     FontSpec font; // an empty name means the window's font
     unsigned style = LabelStyle::Plain;
-    std::optional<OleColor> foreColor = {}; // the platform's text colour when empty
+    std::optional<BgrColor> foreColor = {}; // the platform's text colour when empty
     // What assistive technology calls a control that has no caption to be
     // named by; a control with a caption is named by it as it changes.
     QString description = {};

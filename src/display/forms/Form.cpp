@@ -29,7 +29,7 @@ Form::Form(QWidget* parent) : QWidget(parent, Qt::Window), surface_(*this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void Form::SetBackColor(OleColor colour) { surface_.SetBackColor(colour); }
+void Form::SetBackColor(BgrColor colour) { surface_.SetBackColor(colour); }
 
 void Form::SetClientSize(int widthTwips, int heightTwips, Border border) {
     const QSize size(RoundToInt32(TwipsToPixels(widthTwips)),

@@ -31,8 +31,8 @@ public:
 
     QString Caption() const { return windowTitle(); }
     void SetCaption(const QString& caption) { setWindowTitle(caption); }
-    OleColor BackColor() const { return surface_.BackColor(); }
-    void SetBackColor(OleColor colour);
+    BgrColor BackColor() const { return surface_.BackColor(); }
+    void SetBackColor(BgrColor colour);
 
     // Client size in twips; a fixed border keeps it, a sizable one starts with it.
     void SetClientSize(int widthTwips, int heightTwips, Border border);

@@ -19,7 +19,7 @@ namespace fenwa::display {
 
 namespace {
 
-QPen LinePen(OleColor colour, int width) {
+QPen LinePen(BgrColor colour, int width) {
     QPen pen(ToQColor(colour));
     pen.setWidth(width);
     return pen;
@@ -110,7 +110,7 @@ void Surface::Touched(const QRectF& device) {
     host_.update(pixels.translated(area.topLeft()).toAlignedRect().adjusted(-1, -1, 1, 1) & area);
 }
 
-void Surface::SetBackColor(OleColor colour) {
+void Surface::SetBackColor(BgrColor colour) {
     backColor_ = colour;
     if (EnsureImage()) {
         image_.fill(ToQColor(backColor_));
@@ -213,7 +213,7 @@ void Surface::Cls() {
 
 void Surface::PSet(double x, double y) { PSet(x, y, foreColor_); }
 
-void Surface::PSet(double x, double y, OleColor colour) {
+void Surface::PSet(double x, double y, BgrColor colour) {
     currentX_ = x;
     currentY_ = y;
     if (!EnsureImage()) return;
@@ -222,7 +222,7 @@ void Surface::PSet(double x, double y, OleColor colour) {
     if (const std::optional<QRect> block = DotBlock(ToPixels(x, y))) Fill(*block, colour);
 }
 
-void Surface::Fill(const QRect& device, OleColor colour) {
+void Surface::Fill(const QRect& device, BgrColor colour) {
     const QRect inside = device & image_.rect();
     if (inside.isEmpty()) return;
     const QRgb rgb = ToQColor(colour).rgb();
@@ -235,7 +235,7 @@ void Surface::Fill(const QRect& device, OleColor colour) {
 
 // Lines run through the centres of the blocks of the pixels they join, as
 // wide as a block, so that they cover whole device pixels as a dot does.
-void Surface::LineTo(double x, double y, OleColor colour) {
+void Surface::LineTo(double x, double y, BgrColor colour) {
     const QPointF from = ToPixels(currentX_, currentY_);
     currentX_ = x;
     currentY_ = y;
@@ -249,7 +249,7 @@ void Surface::LineTo(double x, double y, OleColor colour) {
     Touched(start.united(end));
 }
 
-void Surface::Box(double x, double y, double dx, double dy, OleColor colour) {
+void Surface::Box(double x, double y, double dx, double dy, BgrColor colour) {
     currentX_ = x + dx;
     currentY_ = y + dy;
     if (!EnsureImage()) return;
@@ -325,7 +325,7 @@ void Surface::Refresh() {
     Touched(image_.rect());
 }
 
-OleColor Surface::Point(double x, double y) const {
+BgrColor Surface::Point(double x, double y) const {
     if (!EnsureImage()) return 0xFFFFFFFF;
     const std::optional<QRect> block = DotBlock(ToPixels(x, y));
     if (!block) return 0xFFFFFFFF;

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "display/numbers/OleColor.h"
+#include "display/numbers/BgrColor.h"
 
 #include <QFont>
 #include <QImage>
@@ -61,10 +61,10 @@ public:
     // The drawing area's size in pixels of the design, whatever the zoom.
     QSize Size() const;
 
-    OleColor BackColor() const { return backColor_; }
-    void SetBackColor(OleColor colour); // also erases, as a new background does
-    OleColor ForeColor() const { return foreColor_; }
-    void SetForeColor(OleColor colour) { foreColor_ = colour; }
+    BgrColor BackColor() const { return backColor_; }
+    void SetBackColor(BgrColor colour); // also erases, as a new background does
+    BgrColor ForeColor() const { return foreColor_; }
+    void SetForeColor(BgrColor colour) { foreColor_ = colour; }
 
     int ScaleMode() const { return scaleMode_; }
     void SetScaleMode(int mode);
@@ -90,11 +90,11 @@ public:
     // Clears to BackColor; the pen returns to (0, 0).
     void Cls();
     void PSet(double x, double y); // in ForeColor
-    void PSet(double x, double y, OleColor colour);
+    void PSet(double x, double y, BgrColor colour);
     // A line from the pen to (x, y); the pen moves there.
-    void LineTo(double x, double y, OleColor colour);
+    void LineTo(double x, double y, BgrColor colour);
     // The outline of the rectangle with corners (x, y) and (x + dx, y + dy).
-    void Box(double x, double y, double dx, double dy, OleColor colour);
+    void Box(double x, double y, double dx, double dy, BgrColor colour);
     // Text at the pen, which is the top of the line's cell (LineCell); the
     // pen moves just right of it.
     void Print(const QString& text);
@@ -107,7 +107,7 @@ public:
     void Refresh();
 
     // The colour at a point, or 0xFFFFFFFF outside the surface.
-    OleColor Point(double x, double y) const;
+    BgrColor Point(double x, double y) const;
     const QImage& Image() const;
 
 private:
@@ -128,7 +128,7 @@ private:
     // Asks the host to show the device pixels that changed.
     void Touched(const QRectF& device);
     // Fills the device pixels of the rectangle that lie in the image.
-    void Fill(const QRect& device, OleColor colour);
+    void Fill(const QRect& device, BgrColor colour);
     QFont CurrentFont() const;
     void RaisePaint();
 
@@ -140,8 +140,8 @@ private:
     mutable bool paintPending_ = true;
     bool raisingPaint_ = false;
 
-    OleColor backColor_ = 0xFFFFFF;
-    OleColor foreColor_ = 0x000000;
+    BgrColor backColor_ = 0xFFFFFF;
+    BgrColor foreColor_ = 0x000000;
     int scaleMode_ = Twips;
     double userLeft_ = 0, userTop_ = 0, userWidth_ = 1, userHeight_ = 1;
     double currentX_ = 0, currentY_ = 0;

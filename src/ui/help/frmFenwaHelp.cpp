@@ -19,7 +19,7 @@ namespace fenwa::ui {
 namespace {
 
 // Every label's background after load, a shade apart from the window's own.
-constexpr display::OleColor LabelBackColor = 13168880; // 0xC8F0F0
+constexpr display::BgrColor LabelBackColor = 13168880; // 0xC8F0F0
 
 } // namespace
 

@@ -20,7 +20,7 @@ FontSpec WindowFont() { return {Fonts::Meiryo, 11.25}; }
 std::array<ControlSpec, Count> Controls(frmFenwaHelpControls& c) {
     const FontSpec windowFont{};
     const FontSpec marker{Fonts::Arial, 12.0};
-    constexpr display::OleColor darkBlue = display::RGB(0, 0, 192);
+    constexpr display::BgrColor darkBlue = display::RGB(0, 0, 192);
     // Left, top, width and height in twips; the tab index sets the focus order.
     // The letters A, B and C stand under the parts of the scroll bar that the
     // instructions name: the arrow buttons, the track and the thumb at 5000.

@@ -30,7 +30,7 @@ namespace frmFenwaHelpDesign {
 
 inline constexpr int ClientWidth = 8220; // twips
 inline constexpr int ClientHeight = 5595;
-inline constexpr display::OleColor BackColor = 0xC0F0F0; // pale yellow
+inline constexpr display::BgrColor BackColor = 0xC0F0F0; // pale yellow
 inline constexpr std::size_t Count = 10;
 QString Caption();
 display::FontSpec WindowFont();

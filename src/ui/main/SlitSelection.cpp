@@ -11,7 +11,7 @@ namespace fenwa::ui {
 namespace {
 
 // The marking of the selected slit button.
-constexpr display::OleColor Selected = display::RGB(220, 220, 255);
+constexpr display::BgrColor Selected = display::RGB(220, 220, 255);
 
 QString WindowCaption(int slitCount) {
     switch (slitCount) {

@@ -10,17 +10,17 @@
 namespace fenwa::display {
 
 // Colours as the windows store them: 0x00BBGGRR in a 32-bit integer.
-using OleColor = std::uint32_t;
+using BgrColor = std::uint32_t;
 
-constexpr OleColor RGB(int red, int green, int blue) {
-    return static_cast<OleColor>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
+constexpr BgrColor RGB(int red, int green, int blue) {
+    return static_cast<BgrColor>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
 
-inline QColor ToQColor(OleColor colour) {
+inline QColor ToQColor(BgrColor colour) {
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
 }
 
-inline OleColor FromQColor(const QColor& colour) {
+inline BgrColor FromQColor(const QColor& colour) {
     return RGB(colour.red(), colour.green(), colour.blue());
 }
 
