@@ -45,9 +45,7 @@ QString RunPictureLine(const QString& slitCaption, std::int32_t photons) {
 QImage RunPicture(const FinishedRun& run, const QString& slitCaption,
                   const display::FontSpec& font) {
     // The line is as large beside the panels as they are drawn.
-    QFont lineFont(font.name);
-    lineFont.setPointSizeF(font.points * run.Zoom);
-    lineFont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+    const QFont lineFont = display::LogicalFont(font.name, font.points * run.Zoom, font.bold);
     const QFontMetricsF metrics(lineFont, &display::MeasuringDevice());
     const QSizeF panels = run.Panels.deviceIndependentSize();
     const QRectF strip(0, panels.height(), panels.width(),

@@ -196,10 +196,7 @@ void Surface::SetFontSize(double points) { fontSize_ = points; }
 void Surface::SetFontBold(bool bold) { fontBold_ = bold; }
 
 QFont Surface::CurrentFont() const {
-    QFont font(fontName_);
-    font.setPointSizeF(fontSize_ > 0 ? fontSize_ : 1.0);
-    font.setWeight(fontBold_ ? QFont::Bold : QFont::Normal);
-    return font;
+    return LogicalFont(fontName_, fontSize_ > 0 ? fontSize_ : 1.0, fontBold_);
 }
 
 void Surface::Cls() {

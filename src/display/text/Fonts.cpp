@@ -71,16 +71,20 @@ TextCell LineCell(const QFont& font, const QPaintDevice& device) {
     return {metrics.ascent(), metrics.height()};
 }
 
-QFont MakeFont(const QString& name, double points, bool bold) {
+QFont LogicalFont(const QString& name, double points, bool bold) {
     QFont font(name);
+    font.setPointSizeF(points);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QFont MakeFont(const QString& name, double points, bool bold) {
     // Widgets render at the screen's logical dpi; scale so a point is always
     // 96/72 pixels, in step with the twips of the layout.
     double dpi = 96.0;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         dpi = screen->logicalDotsPerInchY();
-    font.setPointSizeF(points * 96.0 / dpi * ZoomFactor());
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    return font;
+    return LogicalFont(name, points * 96.0 / dpi * ZoomFactor(), bold);
 }
 
 namespace {

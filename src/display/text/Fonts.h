@@ -46,7 +46,11 @@ struct TextCell {
 // different fonts from the same top line up as designed.
 TextCell LineCell(const QFont& font, const QPaintDevice& device);
 
-// A font of the logical name and size; its family() stays the logical name.
+// A font of the logical name at a size in points, regular or bold: the one
+// place where fonts are made. Its family() stays the logical name.
+QFont LogicalFont(const QString& name, double points, bool bold);
+
+// A font of the logical name and size for a widget; its family() stays the logical name.
 // Sizes are points at 96 dots per inch, the same inch that twips measure,
 // enlarged by the program's zoom.
 QFont MakeFont(const QString& name, double points, bool bold = false);
