@@ -92,11 +92,11 @@ private slots:
     void opensWithItsCaptionsAndFiveThousand() {
         QCOMPARE(window->Caption(), Caption);
         QCOMPARE(window->lblHead->Caption(), Head);
-        QCOMPARE(window->Label1->Caption(), TextBoxNote);
-        QCOMPARE(window->Label2->Caption(), ScrollBarNote);
+        QCOMPARE(window->lblTextBoxNote->Caption(), TextBoxNote);
+        QCOMPARE(window->lblScrollBarNote->Caption(), ScrollBarNote);
         QStringList markers;
-        for (Label* marker :
-             {window->Label7, window->Label3, window->Label6, window->Label5, window->Label4})
+        for (Label* marker : {window->lblLeftArrow, window->lblLeftTrack, window->lblThumb,
+                              window->lblRightTrack, window->lblRightArrow})
             markers << marker->Caption();
         QCOMPARE(markers, QStringList({"A", "B", "C", "B", "A"}));
 
@@ -131,11 +131,12 @@ private slots:
     void coloursAfterLoad() {
         QCOMPARE(window->BackColor(), PaleYellow);
         QCOMPARE(window->grab().toImage().pixel(5, 5), PaleYellowRgb);
-        for (Label* label : {window->lblHead, window->Label1, window->Label2, window->Label3,
-                             window->Label4, window->Label5, window->Label6, window->Label7})
+        for (Label* label : {window->lblHead, window->lblTextBoxNote, window->lblScrollBarNote,
+                             window->lblLeftTrack, window->lblRightArrow, window->lblRightTrack,
+                             window->lblThumb, window->lblLeftArrow})
             QCOMPARE(label->BackColor(), 0xC8F0F0u);
-        QCOMPARE(window->Label1->ForeColor(), 0xC00000u);
-        QCOMPARE(window->Label2->ForeColor(), 0xC00000u);
+        QCOMPARE(window->lblTextBoxNote->ForeColor(), 0xC00000u);
+        QCOMPARE(window->lblScrollBarNote->ForeColor(), 0xC00000u);
         // The practice controls keep the platform's colours.
         QVERIFY(Box()->palette() == QApplication::palette(Box()));
         QVERIFY(Bar()->palette() == QApplication::palette(Bar()));

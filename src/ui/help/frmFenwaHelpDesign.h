@@ -12,18 +12,19 @@
 // controls.
 namespace fenwa::ui {
 
-// The help window's controls, as its table makes them.
+// The help window's controls, as its table makes them. The labels that the
+// table names Label1 to Label7 are named here after what they point at.
 struct frmFenwaHelpControls {
     display::Label* lblHead = nullptr;
     display::TextBox* txtN = nullptr;
-    display::Label* Label1 = nullptr;
+    display::Label* lblTextBoxNote = nullptr;
     display::HScrollBar* hsbN = nullptr;
-    display::Label* Label2 = nullptr;
-    display::Label* Label5 = nullptr;
-    display::Label* Label3 = nullptr;
-    display::Label* Label7 = nullptr;
-    display::Label* Label4 = nullptr;
-    display::Label* Label6 = nullptr;
+    display::Label* lblScrollBarNote = nullptr;
+    display::Label* lblRightTrack = nullptr;
+    display::Label* lblLeftTrack = nullptr;
+    display::Label* lblLeftArrow = nullptr;
+    display::Label* lblRightArrow = nullptr;
+    display::Label* lblThumb = nullptr;
 };
 
 namespace frmFenwaHelpDesign {
