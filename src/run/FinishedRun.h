@@ -6,7 +6,6 @@
 
 #include "model/Apparatus.h"
 
-#include <QImage>
 #include <cstdint>
 #include <vector>
 
@@ -19,10 +18,6 @@ struct FinishedRun {
     model::Apparatus Apparatus;          // with the slit count the run ended with
     std::int32_t Count = 0;              // N, the photons of the run
     std::vector<std::int32_t> BinCounts; // indices 0 to Bins + 1
-    // The two panels as they were drawn, frames included, where they stand
-    // in the window, at the screen's pixel ratio and the program's zoom.
-    QImage Panels;
-    double Zoom = 1.0; // that zoom, for the line under the panels
 };
 
 } // namespace fenwa::run

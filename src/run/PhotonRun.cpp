@@ -5,16 +5,14 @@
 #include "run/PhotonRun.h"
 
 #include "display/TextOutput.h"
-#include "display/controls/PictureBox.h"
 #include "display/desktop/Environment.h"
 #include "display/dspCommon.h"
 #include "display/numbers/NumberText.h"
 #include "display/numbers/Rounding.h"
-#include "display/zoom/Zoom.h"
+#include "display/surface/Surface.h"
 #include "model/Bins.h"
 #include "model/PhotonSampler.h"
 #include "run/HistogramPanel.h"
-#include "run/RunPicture.h"
 #include "run/ScreenPanel.h"
 
 #include <algorithm>
@@ -29,8 +27,8 @@ constexpr std::int32_t ProgressStep = 100; // the count shows every this many ph
 } // namespace
 
 PhotonRun::PhotonRun(const model::Apparatus& apparatus, model::RandomSource& random,
-                     display::Environment& environment, display::PictureBox& screen,
-                     display::PictureBox& histogram, QObject* parent)
+                     display::Environment& environment, display::Surface& screen,
+                     display::Surface& histogram, QObject* parent)
     : QObject(parent), apparatus_(apparatus), random_(random), environment_(environment),
       screen_(screen), histogram_(histogram) {
     timer_.setSingleShot(true);
@@ -39,14 +37,12 @@ PhotonRun::PhotonRun(const model::Apparatus& apparatus, model::RandomSource& ran
 }
 
 void PhotonRun::Start(std::int32_t photons) {
-    display::Surface& histogram = histogram_.surface();
-    display::Surface& screen = screen_.surface();
-    histogram.SetBackColor(dspCommon::White);
-    histogram.Cls();
-    width_ = static_cast<float>(screen.ScaleWidth());
-    height_ = static_cast<float>(screen.ScaleHeight());
-    screen.Cls();
-    screen.SetBackColor(dspCommon::GreyBlue);
+    histogram_.SetBackColor(dspCommon::White);
+    histogram_.Cls();
+    width_ = static_cast<float>(screen_.ScaleWidth());
+    height_ = static_cast<float>(screen_.ScaleHeight());
+    screen_.Cls();
+    screen_.SetBackColor(dspCommon::GreyBlue);
     start_ = environment_.MonotonicSeconds();
     lastLook_ = start_;
     period_ = PhotonPeriod(photons);
@@ -58,7 +54,7 @@ void PhotonRun::Start(std::int32_t photons) {
     record_.DotsDrawn = true;
     record_.HistoReady = false;
     record_.BinWidth = model::BinWidth(apparatus_);
-    screen.SetForeColor(DotColour);
+    screen_.SetForeColor(DotColour);
     if (heldAt_) heldAt_ = start_; // a run set up while held waits for the resume
     active_ = true;
     Tick();
@@ -122,7 +118,7 @@ void PhotonRun::EmitPhoton() {
     // every dot lands inside the panel.
     record_.DotX[i] = RoundToInt32(random_.RandomNext() * (width_ - 1));
     record_.DotY[i] = RoundToInt32(((y / yMax) + 1) * 0.5 * (height_ - 1));
-    screen_.surface().PSet(record_.DotX[i], record_.DotY[i], DotColour);
+    screen_.PSet(record_.DotX[i], record_.DotY[i], DotColour);
     const std::int32_t k = RoundToInt32((y + yMax) / record_.BinWidth);
     record_.BinCounts[std::size_t(std::clamp(k, 0, model::Bins + 1))] += 1;
     record_.Stored = i;
@@ -130,23 +126,21 @@ void PhotonRun::EmitPhoton() {
 }
 
 void PhotonRun::ShowProgress(std::int32_t photon) {
-    display::Surface& histogram = histogram_.surface();
-    histogram.Cls();
-    float x = static_cast<float>(histogram.ScaleWidth() * 0.32);
-    const float y = static_cast<float>(histogram.ScaleHeight() * 0.48);
-    dspCommon::PrintText(histogram, x, y, display::Str(photon));
+    histogram_.Cls();
+    float x = static_cast<float>(histogram_.ScaleWidth() * 0.32);
+    const float y = static_cast<float>(histogram_.ScaleHeight() * 0.48);
+    dspCommon::PrintText(histogram_, x, y, display::Str(photon));
 }
 
 void PhotonRun::Finish() {
     active_ = false;
     record_.HistoReady = true;
     Histo_Paint();
-    lastFinished_ = FinishedRun{apparatus_, record_.Count, record_.BinCounts,
-                                PanelsSideBySide(screen_, histogram_), display::ZoomFactor()};
+    lastFinished_ = FinishedRun{apparatus_, record_.Count, record_.BinCounts};
     emit Finished();
 }
 
-void PhotonRun::Pic_Paint() { DrawDots(record_, screen_.surface()); }
+void PhotonRun::Pic_Paint() { DrawDots(record_, screen_); }
 
 void PhotonRun::Histo_Paint() {
     // Drawn afresh in the middle of a run (the window was zoomed), the panel
@@ -155,7 +149,7 @@ void PhotonRun::Histo_Paint() {
         ShowProgress(record_.Stored / ProgressStep * ProgressStep);
         return;
     }
-    DrawHistogram(record_, apparatus_, histogram_.surface(), screen_.BackColor());
+    DrawHistogram(record_, apparatus_, histogram_, screen_.BackColor());
 }
 
 } // namespace fenwa::run

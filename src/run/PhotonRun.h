@@ -15,7 +15,7 @@
 
 namespace fenwa::display {
 class Environment;
-class PictureBox;
+class Surface;
 } // namespace fenwa::display
 
 namespace fenwa::run {
@@ -34,11 +34,11 @@ class PhotonRun : public QObject {
 
 public:
     // The run reads the apparatus at every photon, so a change of slits takes
-    // effect at once; it draws on the two panels and reads the environment's
-    // monotonic clock.
+    // effect at once; it draws on the surfaces of the two panels and reads
+    // the environment's monotonic clock.
     PhotonRun(const model::Apparatus& apparatus, model::RandomSource& random,
-              display::Environment& environment, display::PictureBox& screen,
-              display::PictureBox& histogram, QObject* parent = nullptr);
+              display::Environment& environment, display::Surface& screen,
+              display::Surface& histogram, QObject* parent = nullptr);
 
     // Sets the panels and the record up for a run of photons photons and
     // emits the first at once.
@@ -82,8 +82,8 @@ private:
     const model::Apparatus& apparatus_;
     model::RandomSource& random_;
     display::Environment& environment_;
-    display::PictureBox& screen_;
-    display::PictureBox& histogram_;
+    display::Surface& screen_;
+    display::Surface& histogram_;
     RunRecord record_;
     std::optional<FinishedRun> lastFinished_;
     QTimer timer_;

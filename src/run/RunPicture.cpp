@@ -42,18 +42,17 @@ QString RunPictureLine(const QString& slitCaption, std::int32_t photons) {
     return slitCaption + QChar(0x3000) + QStringLiteral("フォトン %1 個").arg(photons);
 }
 
-QImage RunPicture(const FinishedRun& run, const QString& slitCaption,
-                  const display::FontSpec& font) {
+QImage RunPicture(const FinishedRun& run, const QImage& panels, double zoom,
+                  const QString& slitCaption, const display::FontSpec& font) {
     // The line is as large beside the panels as they are drawn.
-    const QFont lineFont = display::LogicalFont(font.name, font.points * run.Zoom, font.bold);
+    const QFont lineFont = display::LogicalFont(font.name, font.points * zoom, font.bold);
     const QFontMetricsF metrics(lineFont, &display::MeasuringDevice());
-    const QSizeF panels = run.Panels.deviceIndependentSize();
-    const QRectF strip(0, panels.height(), panels.width(),
-                       std::ceil(metrics.height() + 2 * StripMargin * run.Zoom));
-    QImage picture =
-        FormColoured(QSizeF(panels.width(), strip.bottom()), run.Panels.devicePixelRatio());
+    const QSizeF size = panels.deviceIndependentSize();
+    const QRectF strip(0, size.height(), size.width(),
+                       std::ceil(metrics.height() + 2 * StripMargin * zoom));
+    QImage picture = FormColoured(QSizeF(size.width(), strip.bottom()), panels.devicePixelRatio());
     QPainter painter(&picture);
-    painter.drawImage(QPointF(0, 0), run.Panels);
+    painter.drawImage(QPointF(0, 0), panels);
     painter.setFont(lineFont);
     painter.setPen(Qt::black);
     painter.drawText(strip, Qt::AlignCenter, RunPictureLine(slitCaption, run.Count));

@@ -24,9 +24,10 @@ QImage PanelsSideBySide(display::PictureBox& left, display::PictureBox& right);
 // and the photon count: "２重スリット　フォトン 10000 個".
 QString RunPictureLine(const QString& slitCaption, std::int32_t photons);
 
-// The picture of a finished run for a report: its panels, and under them a
-// strip on the form's colour with the line in the given font.
-QImage RunPicture(const FinishedRun& run, const QString& slitCaption,
-                  const display::FontSpec& font);
+// The picture of a finished run for a report: its panels as they were drawn
+// at a zoom (PanelsSideBySide), and under them a strip on the form's colour
+// with the line in the given font, as large as the panels are.
+QImage RunPicture(const FinishedRun& run, const QImage& panels, double zoom,
+                  const QString& slitCaption, const display::FontSpec& font);
 
 } // namespace fenwa::run

@@ -121,7 +121,7 @@ private slots:
 
     // Bin k holds k photons, so every row shows which bin it reports.
     void countsCsvHasARowForEveryBin() {
-        run::FinishedRun finished{model::DefaultApparatus(2), 5050, {}, {}};
+        run::FinishedRun finished{model::DefaultApparatus(2), 5050, {}};
         for (int k = 0; k <= model::Bins + 1; ++k)
             finished.BinCounts.push_back(k <= model::Bins ? k : 0);
         const QByteArray csv = run::CountsCsv(finished);

@@ -7,6 +7,7 @@
 #include "WindowFixture.h"
 #include "run/PhotonRun.h"
 #include "ui/help/frmFenwaHelp.h"
+#include "ui/main/ResultsExport.h"
 #include "ui/main/frmFenwa.h"
 
 #include <QApplication>

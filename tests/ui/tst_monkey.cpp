@@ -520,9 +520,9 @@ class MonkeyTest : public QObject {
         Check(value >= model::FewestPhotons && value <= model::MostPhotons,
               QStringLiteral("scroll bar at %1").arg(value));
         const bool ended = window->photonRun().LastFinished().has_value();
-        Check(window->mnuSaveCounts->isEnabled() == (ended && !active),
+        Check(window->results().mnuSaveCounts->isEnabled() == (ended && !active),
               QStringLiteral("the run's results can%1 be saved")
-                  .arg(window->mnuSaveCounts->isEnabled() ? "" : "not"));
+                  .arg(window->results().mnuSaveCounts->isEnabled() ? "" : "not"));
         wasActive = active;
     }
 
@@ -563,9 +563,8 @@ private slots:
 
     void init() {
         QVERIFY(window.Open(random));
-        window->SetAskSavePath([this](const QString&, const QString& proposed, const QString&) {
-            return AskSave(proposed);
-        });
+        window->results().SetAskSavePath([this](const QString&, const QString& proposed,
+                                                const QString&) { return AskSave(proposed); });
     }
     void cleanup() {
         for (QWidget* top : QApplication::topLevelWidgets())

@@ -48,8 +48,8 @@ class PhotonRunTest : public QObject {
     // Which of the three items of the panels' menu can be chosen: "111", "000".
     QString Items() {
         QString items;
-        for (QAction* item :
-             {window->mnuCopyPicture, window->mnuSavePicture, window->mnuSaveCounts})
+        for (QAction* item : {window->results().mnuCopyPicture, window->results().mnuSavePicture,
+                              window->results().mnuSaveCounts})
             items += QLatin1Char(item->isEnabled() ? '1' : '0');
         return items;
     }
@@ -362,9 +362,9 @@ private slots:
             QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(9, 9),
                                    panel->mapToGlobal(QPoint(9, 9)));
             QCoreApplication::sendEvent(panel, &menu);
-            QVERIFY(window->PanelMenu->isVisible());
-            QTest::keyClick(window->PanelMenu, Qt::Key_Escape);
-            QVERIFY(!window->PanelMenu->isVisible());
+            QVERIFY(window->results().PanelMenu->isVisible());
+            QTest::keyClick(window->results().PanelMenu, Qt::Key_Escape);
+            QVERIFY(!window->results().PanelMenu->isVisible());
         }
         QVERIFY(!window->running());
         QVERIFY(!record().DotsDrawn);
@@ -397,7 +397,7 @@ private slots:
         QTest::mouseClick(window->cmdSlitNo[1], Qt::LeftButton);
         window->Histo->surface().Refresh();
         QVERIFY(Pixels(Panel(window->Histo)) != histogram);
-        window->mnuCopyPicture->trigger();
+        window->results().mnuCopyPicture->trigger();
         QCOMPARE(Copied(), atEnd);
     }
 
@@ -416,10 +416,11 @@ private slots:
             QVERIFY(QDir(home.path()).mkdir(QLatin1String(folder)));
         QStringList asked;
         QString answer;
-        window->SetAskSavePath([&](const QString& title, const QString& proposed, const QString&) {
-            asked << title + QLatin1Char(':') + proposed;
-            return answer;
-        });
+        window->results().SetAskSavePath(
+            [&](const QString& title, const QString& proposed, const QString&) {
+                asked << title + QLatin1Char(':') + proposed;
+                return answer;
+            });
         RunOf("100");
         const auto ctrl = Qt::ControlModifier;
         QTest::keyClick(box(), Qt::Key_S, ctrl);
@@ -451,10 +452,11 @@ private slots:
         QTemporaryDir folder;
         const QString path = where.isEmpty() ? folder.path() : folder.filePath(where);
         QStringList proposed;
-        window->SetAskSavePath([&](const QString&, const QString& proposal, const QString&) {
-            proposed << proposal;
-            return path;
-        });
+        window->results().SetAskSavePath(
+            [&](const QString&, const QString& proposal, const QString&) {
+                proposed << proposal;
+                return path;
+            });
         RunOf("100");
         QStringList told;
         const auto tell = [&] {
@@ -465,7 +467,7 @@ private slots:
         };
         for (int save = 0; save < 2; ++save) {
             QTimer::singleShot(0, tell);
-            window->mnuSaveCounts->trigger();
+            window->results().mnuSaveCounts->trigger();
         }
         QCOMPARE(told, QStringList(2, "保存できませんでした：" + path));
         // The next save starts where it did, not where saving failed.
@@ -477,7 +479,7 @@ private slots:
 
     void nothingIsReachableBehindTheHelpWindow() {
         int asked = 0;
-        window->SetAskSavePath([&](const QString&, const QString&, const QString&) {
+        window->results().SetAskSavePath([&](const QString&, const QString&, const QString&) {
             ++asked;
             return QString();
         });

@@ -2,13 +2,14 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "display/controls/CommandButton.h"
+#include "ui/main/ResultsExport.h"
+
 #include "display/controls/PictureBox.h"
+#include "display/forms/Form.h"
 #include "display/zoom/Zoom.h"
 #include "run/CountsCsv.h"
 #include "run/PhotonRun.h"
 #include "run/RunPicture.h"
-#include "ui/main/frmFenwa.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -22,9 +23,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-// The run's picture and counts leave the window: a context menu on either
-// panel, with shortcuts that work anywhere in the window, copies the picture
-// or saves it or the counts.
 namespace fenwa::ui {
 
 namespace {
@@ -79,22 +77,26 @@ QAction* MenuItem(QWidget& window, QMenu& menu, const QString& text, const QKeyS
 
 } // namespace
 
-// One menu for both panels. Further items may be appended to PanelMenu; each
-// item is also an action of the window, so that its shortcut works anywhere
-// in it, and the menu shows the shortcut beside the text.
-void frmFenwa::BuildPanelMenu() {
-    PanelMenu = new QMenu(this);
-    mnuCopyPicture = MenuItem(*this, *PanelMenu, QStringLiteral("画像をコピー"),
+// One menu for both panels. Each item is also an action of the window, so
+// that its shortcut works anywhere in it, and the menu shows the shortcut
+// beside the text.
+ResultsExport::ResultsExport(display::Form& window, display::PictureBox& screen,
+                             display::PictureBox& histogram, run::PhotonRun& run,
+                             SlitCaption slitCaption, display::FontSpec lineFont)
+    : QObject(&window), window_(window), screen_(screen), histogram_(histogram), run_(run),
+      slitCaption_(std::move(slitCaption)), lineFont_(std::move(lineFont)) {
+    PanelMenu = new QMenu(&window_);
+    mnuCopyPicture = MenuItem(window_, *PanelMenu, QStringLiteral("画像をコピー"),
                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    mnuSavePicture = MenuItem(*this, *PanelMenu, QStringLiteral("画像を保存…"),
+    mnuSavePicture = MenuItem(window_, *PanelMenu, QStringLiteral("画像を保存…"),
                               QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuSaveCounts = MenuItem(*this, *PanelMenu, QStringLiteral("度数をCSVで保存…"),
+    mnuSaveCounts = MenuItem(window_, *PanelMenu, QStringLiteral("度数をCSVで保存…"),
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(mnuCopyPicture, &QAction::triggered, this, &frmFenwa::mnuCopyPicture_Click);
-    connect(mnuSavePicture, &QAction::triggered, this, &frmFenwa::mnuSavePicture_Click);
-    connect(mnuSaveCounts, &QAction::triggered, this, &frmFenwa::mnuSaveCounts_Click);
+    connect(mnuCopyPicture, &QAction::triggered, this, &ResultsExport::mnuCopyPicture_Click);
+    connect(mnuSavePicture, &QAction::triggered, this, &ResultsExport::mnuSavePicture_Click);
+    connect(mnuSaveCounts, &QAction::triggered, this, &ResultsExport::mnuSaveCounts_Click);
     // A right click opens the menu; only a left click starts a run.
-    for (display::PictureBox* panel : {Pic, Histo}) {
+    for (display::PictureBox* panel : {&screen_, &histogram_}) {
         panel->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(panel, &QWidget::customContextMenuRequested, this, [this, panel](const QPoint& at) {
             // As large as the window, for the back of the classroom.
@@ -102,60 +104,64 @@ void frmFenwa::BuildPanelMenu() {
             PanelMenu->popup(panel->mapToGlobal(at));
         });
     }
+    connect(&run_, &run::PhotonRun::Finished, this, &ResultsExport::RunFinished);
     askSavePath_ = [this](const QString& title, const QString& proposedPath,
                           const QString& filter) {
-        return AskWithSaveDialog(this, title, proposedPath, filter);
+        return AskWithSaveDialog(&window_, title, proposedPath, filter);
     };
-    ShowResultsState();
+    ShowState(false);
+}
+
+// The panels as the run left them, frames included, for its picture.
+void ResultsExport::RunFinished() {
+    panels_ = run::PanelsSideBySide(screen_, histogram_);
+    panelsZoom_ = display::ZoomFactor();
 }
 
 // The items give the last run that ended, so they wait for one, and for the
 // run going now to end.
-void frmFenwa::ShowResultsState() {
-    const bool ready = !Running && run_->LastFinished().has_value();
+void ResultsExport::ShowState(bool running) {
+    const bool ready = !running && run_.LastFinished().has_value();
     for (QAction* item : {mnuCopyPicture, mnuSavePicture, mnuSaveCounts})
         item->setEnabled(ready);
 }
 
-QImage frmFenwa::RunPicture() const {
-    const run::FinishedRun& last = *run_->LastFinished();
-    const int slits = last.Apparatus.SlitCount;
-    const QString caption =
-        slits >= 1 && slits <= 3 ? cmdSlitNo[std::size_t(slits)]->text() : QString();
-    return run::RunPicture(last, caption, frmFenwaDesign::WindowFont());
+QImage ResultsExport::Picture() const {
+    return run::RunPicture(*run_.LastFinished(), panels_, panelsZoom_,
+                           slitCaption_(run_.LastFinished()->Apparatus.SlitCount), lineFont_);
 }
 
-void frmFenwa::mnuCopyPicture_Click() {
-    if (!run_->LastFinished()) return;
-    QGuiApplication::clipboard()->setImage(RunPicture());
+void ResultsExport::mnuCopyPicture_Click() {
+    if (!run_.LastFinished()) return;
+    QGuiApplication::clipboard()->setImage(Picture());
 }
 
-void frmFenwa::mnuSavePicture_Click() {
-    if (!run_->LastFinished()) return;
+void ResultsExport::mnuSavePicture_Click() {
+    if (!run_.LastFinished()) return;
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    RunPicture().save(&buffer, "PNG");
+    Picture().save(&buffer, "PNG");
     SaveResult(pictureFolder_, QStandardPaths::PicturesLocation, "png",
                QStringLiteral("画像を保存"), QStringLiteral("PNG 画像 (*.png)"), png);
 }
 
-void frmFenwa::mnuSaveCounts_Click() {
-    if (!run_->LastFinished()) return;
+void ResultsExport::mnuSaveCounts_Click() {
+    if (!run_.LastFinished()) return;
     SaveResult(countsFolder_, QStandardPaths::DocumentsLocation, "csv",
                QStringLiteral("度数をCSVで保存"), QStringLiteral("CSV ファイル (*.csv)"),
-               run::CountsCsv(*run_->LastFinished()));
+               run::CountsCsv(*run_.LastFinished()));
 }
 
 // Asks where, starting in the folder where the last save of this kind went,
 // or else in the user's folder of the kind, and writes. A failure is told and
 // changes nothing else.
-void frmFenwa::SaveResult(QString& lastFolder, QStandardPaths::StandardLocation kind,
-                          const char* suffix, const QString& title, const QString& filter,
-                          const QByteArray& bytes) {
+void ResultsExport::SaveResult(QString& lastFolder, QStandardPaths::StandardLocation kind,
+                               const char* suffix, const QString& title, const QString& filter,
+                               const QByteArray& bytes) {
     const QString path = askSavePath_(
         title,
-        QDir(StartFolder(lastFolder, kind)).filePath(ProposedName(*run_->LastFinished(), suffix)),
+        QDir(StartFolder(lastFolder, kind)).filePath(ProposedName(*run_.LastFinished(), suffix)),
         filter);
     if (path.isEmpty()) return;
     if (WriteWhole(path, bytes)) {
@@ -163,7 +169,7 @@ void frmFenwa::SaveResult(QString& lastFolder, QStandardPaths::StandardLocation 
         return;
     }
     // The next dialog starts where saving last worked, not where it failed.
-    QMessageBox::warning(this, Caption(),
+    QMessageBox::warning(&window_, window_.Caption(),
                          QStringLiteral("保存できませんでした：") + QDir::toNativeSeparators(path));
 }
 

@@ -9,6 +9,7 @@
 #include "display/numbers/NumberText.h"
 #include "model/PhotonCount.h"
 #include "run/PhotonRun.h"
+#include "ui/main/ResultsExport.h"
 #include "ui/main/frmFenwa.h"
 
 namespace fenwa::ui {
@@ -40,7 +41,7 @@ void frmFenwa::Pic_Click() {
     const std::int32_t n = *count;
     PhotonCount = n;
     Running = true;
-    ShowResultsState();
+    results_->ShowState(Running);
     hsbN->SetValue(static_cast<std::int16_t>(n));
     savedPrompt_ = lblMSG->Caption();
     lblMSG->SetCaption(QString());
@@ -51,7 +52,7 @@ void frmFenwa::RunFinished() {
     lblMSG->SetCaption(savedPrompt_);
     txtN->setFocus(Qt::OtherFocusReason);
     Running = false;
-    ShowResultsState();
+    results_->ShowState(Running);
 }
 
 void frmFenwa::Pic_Paint() { run_->Pic_Paint(); }

@@ -13,6 +13,8 @@
 #include "display/dspCommon.h"
 #include "model/PhotonCount.h"
 #include "run/PhotonRun.h"
+#include "ui/main/ResultsExport.h"
+#include "ui/main/ZoomPolicy.h"
 
 namespace fenwa::ui {
 
@@ -32,7 +34,18 @@ frmFenwa::frmFenwa(model::RandomSource& random, display::Environment& environmen
     connect(GetSrc, &display::Label::Click, this, &frmFenwa::GetSrc_Click);
     connect(cmdEnd, &display::CommandButton::Click, this, &frmFenwa::cmdEnd_Click);
 
-    run_ = new run::PhotonRun(apparatus_, random_, environment_, *Pic, *Histo, this);
+    run_ = new run::PhotonRun(apparatus_, random_, environment_, Pic->surface(), Histo->surface(),
+                              this);
+    // The results take the panels as the run leaves them, before anything else happens.
+    results_ = new ResultsExport(
+        *this, *Pic, *Histo, *run_,
+        [this](int slits) {
+            return slits >= 1 && slits <= 3 ? cmdSlitNo[std::size_t(slits)]->text() : QString();
+        },
+        frmFenwaDesign::WindowFont());
+    // In the panels' menu too, where a teacher at the projector looks for them.
+    zoom_ = new ZoomPolicy(*this, environment_);
+    zoom_->AddActions(*results_->PanelMenu);
     connect(Pic, &display::PictureBox::Click, this, &frmFenwa::Pic_Click);
     Pic->surface().SetPaintHandler([this] { Pic_Paint(); });
     Histo->surface().SetPaintHandler([this] { Histo_Paint(); });
@@ -51,8 +64,6 @@ frmFenwa::frmFenwa(model::RandomSource& random, display::Environment& environmen
         connect(lblPhotonN[i], &display::Label::Click, this,
                 [this, i] { lblPhotonN_Click(static_cast<std::int16_t>(i)); });
     connect(lblMSG, &display::Label::Click, this, &frmFenwa::lblMSG_Click);
-    BuildPanelMenu();
-    CreateZoomActions();
 }
 
 void frmFenwa::Form_Load() {
@@ -73,7 +84,7 @@ void frmFenwa::Form_Load() {
     txtN->setText(dspCommon::NumToStr(PhotonCount));
     txtN->SetSelStart(int(txtN->text().size()));
     txtN->setFocus(Qt::OtherFocusReason);
-    RestoreZoom();
+    zoom_->Restore();
     show();
 }
 

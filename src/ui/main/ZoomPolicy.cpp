@@ -2,12 +2,13 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "display/controls/PictureBox.h"
+#include "ui/main/ZoomPolicy.h"
+
 #include "display/desktop/Environment.h"
+#include "display/forms/Form.h"
 #include "display/forms/WindowZoom.h"
 #include "display/numbers/Rounding.h"
 #include "display/zoom/Zoom.h"
-#include "ui/main/frmFenwa.h"
 
 #include <QAction>
 #include <QEvent>
@@ -37,98 +38,100 @@ int ParseZoom(const QString& text) {
 
 } // namespace
 
-void frmFenwa::CreateZoomActions() {
+ZoomPolicy::ZoomPolicy(display::Form& window, display::Environment& environment)
+    : QObject(&window), window_(window), environment_(environment) {
     const auto make = [this](const QString& text, const QList<QKeySequence>& keys,
-                             void (frmFenwa::*handler)()) {
-        auto* action = new QAction(text, this);
+                             void (ZoomPolicy::*handler)()) {
+        auto* action = new QAction(text, &window_);
         action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, handler);
-        addAction(action); // the shortcuts work wherever the focus is in the window
+        window_.addAction(action); // the shortcuts work wherever the focus is in the window
         return action;
     };
-    zoomActions_ = {
+    actions_ = {
         make(QStringLiteral("拡大"),
              {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-             &frmFenwa::ZoomIn),
-        make(QStringLiteral("縮小"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &frmFenwa::ZoomOut),
+             &ZoomPolicy::ZoomIn),
+        make(QStringLiteral("縮小"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+             &ZoomPolicy::ZoomOut),
         make(QStringLiteral("元の大きさ"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
-             &frmFenwa::ZoomActualSize),
-        make(QStringLiteral("画面に合わせる"), {QKeySequence(Qt::Key_F11)}, &frmFenwa::ZoomToFit),
+             &ZoomPolicy::ZoomActualSize),
+        make(QStringLiteral("画面に合わせる"), {QKeySequence(Qt::Key_F11)}, &ZoomPolicy::ZoomToFit),
     };
-    // In the panels' menu too, where a teacher at the projector looks for them.
-    AddZoomActions(*PanelMenu);
+    window_.installEventFilter(this);
 }
 
-void frmFenwa::AddZoomActions(QMenu& menu) const {
+void ZoomPolicy::AddActions(QMenu& menu) const {
     if (!menu.isEmpty()) menu.addSeparator();
-    for (QAction* action : zoomActions_)
+    for (QAction* action : actions_)
         menu.addAction(action);
 }
 
-// The zoom kept from the last time, as far as the screen holds it now. The
-// window is not up yet: where it stands is the desktop's to choose.
-void frmFenwa::RestoreZoom() {
+// The window is not up yet: where it stands is the desktop's to choose.
+void ZoomPolicy::Restore() {
     const int kept = ParseZoom(environment_.Remembered(ZoomKey()));
     display::SetZoomFactor((Fits(kept) ? kept : LargestFit()) / 100.0);
 }
 
-void frmFenwa::ZoomIn() {
+void ZoomPolicy::ZoomIn() {
     const auto larger = std::ranges::upper_bound(ZoomSteps, CurrentZoom());
     if (larger == ZoomSteps.end() || !Fits(*larger)) {
         environment_.Beep();
         return;
     }
-    ChooseZoom(*larger);
+    Choose(*larger);
 }
 
 // A smaller window always fits better, so only the actual size stops it.
-void frmFenwa::ZoomOut() {
+void ZoomPolicy::ZoomOut() {
     const auto current = std::ranges::lower_bound(ZoomSteps, CurrentZoom());
     if (current == ZoomSteps.begin()) {
         environment_.Beep();
         return;
     }
-    ChooseZoom(*(current - 1));
+    Choose(*(current - 1));
 }
 
-void frmFenwa::ZoomActualSize() { ChooseZoom(ActualSize); }
+void ZoomPolicy::ZoomActualSize() { Choose(ActualSize); }
 
-void frmFenwa::ZoomToFit() { ChooseZoom(LargestFit()); }
+void ZoomPolicy::ZoomToFit() { Choose(LargestFit()); }
 
 // Whether the whole window, frame included, fits the free part of its screen
 // at a step.
-bool frmFenwa::Fits(int percent) {
-    const QRect area = environment_.AvailableArea(*this);
-    const QSize outer = OuterSizeAt(percent / 100.0);
+bool ZoomPolicy::Fits(int percent) const {
+    const QRect area = environment_.AvailableArea(window_);
+    const QSize outer = window_.OuterSizeAt(percent / 100.0);
     return outer.width() <= area.width() && outer.height() <= area.height();
 }
 
 // The largest step that fits; the actual size where none does.
-int frmFenwa::LargestFit() {
+int ZoomPolicy::LargestFit() const {
     const auto fits = std::ranges::find_if(ZoomSteps.rbegin(), ZoomSteps.rend(),
                                            [this](int percent) { return Fits(percent); });
     return fits == ZoomSteps.rend() ? ActualSize : *fits;
 }
 
-void frmFenwa::ShowZoom(int percent) {
+void ZoomPolicy::Show(int percent) {
     display::SetZoomFactor(percent / 100.0);
-    KeepWithin(environment_.AvailableArea(*this));
+    window_.KeepWithin(environment_.AvailableArea(window_));
 }
 
-void frmFenwa::ChooseZoom(int percent) {
-    ShowZoom(percent);
+void ZoomPolicy::Choose(int percent) {
+    Show(percent);
     environment_.Remember(ZoomKey(), QString::number(percent));
 }
 
 // The window manager's frame is known once the window is up: a kept zoom that
 // fitted without it may not fit with it. At the actual size the window stays
 // as and where the desktop put it.
-void frmFenwa::changeEvent(QEvent* event) {
-    Form::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || framed_) return;
-    framed_ = true;
-    const int current = CurrentZoom();
-    if (current != ActualSize) ShowZoom(Fits(current) ? current : LargestFit());
+bool ZoomPolicy::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::ActivationChange &&
+        window_.isActiveWindow() && !framed_) {
+        framed_ = true;
+        const int current = CurrentZoom();
+        if (current != ActualSize) Show(Fits(current) ? current : LargestFit());
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace fenwa::ui
