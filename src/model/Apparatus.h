@@ -17,6 +17,8 @@ struct Apparatus {
     double WaveLen = 0.0;       // lambda, wavelength of the light [m]
     double SlitSize = 0.0;      // d, slit width (one slit) or spacing (two, three) [m]
     double YMax = 0.0;          // half-height of the observed stretch of screen [m]
+
+    friend bool operator==(const Apparatus&, const Apparatus&) = default;
 };
 
 // The fixed apparatus of the lesson: 5 m to the screen, a helium-neon laser

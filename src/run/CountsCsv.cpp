@@ -26,7 +26,14 @@ QString Fixed(double value, int decimals) {
 QByteArray CountsCsv(const FinishedRun& run) {
     const QString lineEnd = QStringLiteral("\r\n");
     QString text = QChar(0xFEFF) + QStringLiteral("ビン,高さ（mm）,度数,理論値") + lineEnd;
-    const std::vector<double> expected = model::ExpectedCounts(run.Apparatus, run.Count);
+    // The prediction for what was drawn: each arrangement's share of the run.
+    std::vector<double> expected(model::Bins + 1, 0.0);
+    for (const ArrangementCount& arrangement : run.Arrangements) {
+        const std::vector<double> share =
+            model::ExpectedCounts(arrangement.Apparatus, arrangement.Photons);
+        for (std::size_t k = 0; k < expected.size(); ++k)
+            expected[k] += share[k];
+    }
     const double binWidth = model::BinWidth(run.Apparatus);
     for (int k = 0; k <= model::Bins; ++k) {
         const double centre = k * binWidth - run.Apparatus.YMax; // [m]

@@ -13,7 +13,8 @@ namespace fenwa::run {
 // The counts of a finished run for a spreadsheet: CSV with commas and CRLF
 // line ends, in UTF-8 with a byte-order mark. A header, then one row for each
 // bin 0 to Bins: the bin, its centre's height in millimetres (the top of the
-// screen negative), the run's count, and the count the intensity predicts.
+// screen negative), the run's count, and the count the intensity predicts
+// for the photons drawn under each arrangement, added up.
 QByteArray CountsCsv(const FinishedRun& run);
 
 } // namespace fenwa::run

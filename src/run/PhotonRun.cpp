@@ -114,6 +114,7 @@ void PhotonRun::EmitPhoton() {
     const std::int32_t i = record_.Stored + 1;
     const double yMax = apparatus_.YMax;
     const double y = model::SamplePhotonY(apparatus_, random_);
+    CountArrangement();
     // Positions span the panel's pixels 0 to W - 1 and 0 to H - 1, so that
     // every dot lands inside the panel.
     record_.DotX[i] = RoundToInt32(random_.RandomNext() * (width_ - 1));
@@ -123,6 +124,16 @@ void PhotonRun::EmitPhoton() {
     record_.BinCounts[std::size_t(std::clamp(k, 0, model::Bins + 1))] += 1;
     record_.Stored = i;
     if (i % ProgressStep == 0) ShowProgress(i);
+}
+
+void PhotonRun::CountArrangement() {
+    auto& arrangements = record_.Arrangements;
+    const auto same = std::ranges::find_if(
+        arrangements, [this](const ArrangementCount& a) { return a.Apparatus == apparatus_; });
+    if (same == arrangements.end())
+        arrangements.push_back({apparatus_, 1});
+    else
+        ++same->Photons;
 }
 
 void PhotonRun::ShowProgress(std::int32_t photon) {
@@ -135,8 +146,8 @@ void PhotonRun::ShowProgress(std::int32_t photon) {
 void PhotonRun::Finish() {
     active_ = false;
     record_.HistoReady = true;
+    lastFinished_ = FinishedRun{apparatus_, record_.Count, record_.BinCounts, record_.Arrangements};
     Histo_Paint();
-    lastFinished_ = FinishedRun{apparatus_, record_.Count, record_.BinCounts};
     emit Finished();
 }
 
@@ -149,7 +160,10 @@ void PhotonRun::Histo_Paint() {
         ShowProgress(record_.Stored / ProgressStep * ProgressStep);
         return;
     }
-    DrawHistogram(record_, apparatus_, histogram_, screen_.BackColor());
+    // After the run, with the arrangement it ended with, whatever the slit
+    // buttons say now: every repaint shows the run's own picture.
+    DrawHistogram(record_, lastFinished_ ? lastFinished_->Apparatus : apparatus_, histogram_,
+                  screen_.BackColor());
 }
 
 } // namespace fenwa::run

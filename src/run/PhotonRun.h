@@ -75,6 +75,7 @@ signals:
 
 private:
     void EmitPhoton();
+    void CountArrangement();
     void ShowProgress(std::int32_t photon);
     void Finish();
     void WakeIn(double seconds);

@@ -38,12 +38,20 @@ QImage PanelsSideBySide(display::PictureBox& left, display::PictureBox& right) {
     return image;
 }
 
-QString RunPictureLine(const QString& slitCaption, std::int32_t photons) {
-    return slitCaption + QChar(0x3000) + QStringLiteral("フォトン %1 個").arg(photons);
+QString RunPictureLine(const FinishedRun& run, const SlitCaption& slitCaption) {
+    if (run.Arrangements.size() <= 1)
+        return slitCaption(run.Apparatus.SlitCount) + QChar(0x3000) +
+               QStringLiteral("フォトン %1 個").arg(run.Count);
+    QStringList parts;
+    for (const ArrangementCount& arrangement : run.Arrangements)
+        parts << QStringLiteral("%1 %2 個")
+                     .arg(slitCaption(arrangement.Apparatus.SlitCount))
+                     .arg(arrangement.Photons);
+    return parts.join(QStringLiteral(" → "));
 }
 
 QImage RunPicture(const FinishedRun& run, const QImage& panels, double zoom,
-                  const QString& slitCaption, const display::FontSpec& font) {
+                  const SlitCaption& slitCaption, const display::FontSpec& font) {
     // The line is as large beside the panels as they are drawn.
     const QFont lineFont = display::LogicalFont(font.name, font.points * zoom, font.bold);
     const QFontMetricsF metrics(lineFont, &display::MeasuringDevice());
@@ -55,7 +63,7 @@ QImage RunPicture(const FinishedRun& run, const QImage& panels, double zoom,
     painter.drawImage(QPointF(0, 0), panels);
     painter.setFont(lineFont);
     painter.setPen(Qt::black);
-    painter.drawText(strip, Qt::AlignCenter, RunPictureLine(slitCaption, run.Count));
+    painter.drawText(strip, Qt::AlignCenter, RunPictureLine(run, slitCaption));
     painter.end();
     // Shown or printed at the size it has in the window, also where its
     // pixels are finer than the layout's.

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
 
 namespace fenwa::display {
 class PictureBox;
@@ -20,14 +21,19 @@ namespace fenwa::run {
 // in their window, on the form's colour, at the screen's pixel ratio.
 QImage PanelsSideBySide(display::PictureBox& left, display::PictureBox& right);
 
-// The line under the picture: the slit button's caption, a full-width space,
-// and the photon count: "２重スリット　フォトン 10000 個".
-QString RunPictureLine(const QString& slitCaption, std::int32_t photons);
+// The caption of the slit button for a slit count.
+using SlitCaption = std::function<QString(int slitCount)>;
+
+// The line under the picture. A run under one arrangement gives the slit
+// button's caption, a full-width space and the photon count: "２重スリット
+// フォトン 10000 個"; a run whose slits changed gives each arrangement with
+// its photons, in the order first used: "３重スリット 1100 個 → 単スリット 900 個".
+QString RunPictureLine(const FinishedRun& run, const SlitCaption& slitCaption);
 
 // The picture of a finished run for a report: its panels as they were drawn
 // at a zoom (PanelsSideBySide), and under them a strip on the form's colour
 // with the line in the given font, as large as the panels are.
 QImage RunPicture(const FinishedRun& run, const QImage& panels, double zoom,
-                  const QString& slitCaption, const display::FontSpec& font);
+                  const SlitCaption& slitCaption, const display::FontSpec& font);
 
 } // namespace fenwa::run

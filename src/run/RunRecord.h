@@ -4,10 +4,19 @@
 
 #pragma once
 
+#include "model/Apparatus.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace fenwa::run {
+
+// How many photons of a run were drawn under one arrangement of the
+// apparatus: the slit buttons may change it in the middle of a run.
+struct ArrangementCount {
+    model::Apparatus Apparatus;
+    std::int32_t Photons = 0;
+};
 
 // What the last (or the current) photon run leaves behind: where each photon
 // landed on the screen panel, and how many heights fell into each bin.
@@ -20,6 +29,8 @@ struct RunRecord {
     std::vector<std::int32_t> DotY;
     std::vector<std::int32_t> BinCounts; // indices 0 to Bins + 1; heights fill 0 to Bins
     double BinWidth = 0.0;               // height of one bin [m]
+    // Each arrangement the photons were drawn under, in the order first used.
+    std::vector<ArrangementCount> Arrangements;
 };
 
 } // namespace fenwa::run

@@ -7,6 +7,7 @@
 #include "display/zoom/Twips.h"
 #include "model/Apparatus.h"
 #include "model/Bins.h"
+#include "model/ExpectedCounts.h"
 #include "run/CountsCsv.h"
 #include "run/HistogramPanel.h"
 #include "run/RunPicture.h"
@@ -121,7 +122,8 @@ private slots:
 
     // Bin k holds k photons, so every row shows which bin it reports.
     void countsCsvHasARowForEveryBin() {
-        run::FinishedRun finished{model::DefaultApparatus(2), 5050, {}};
+        run::FinishedRun finished{
+            model::DefaultApparatus(2), 5050, {}, {{model::DefaultApparatus(2), 5050}}};
         for (int k = 0; k <= model::Bins + 1; ++k)
             finished.BinCounts.push_back(k <= model::Bins ? k : 0);
         const QByteArray csv = run::CountsCsv(finished);
@@ -149,9 +151,28 @@ private slots:
                  QStringLiteral("50.43")); // 5050 * 9.987 / 1000
     }
 
-    void pictureLineNamesTheSlitsAndTheCount() {
-        QCOMPARE(run::RunPictureLine(QStringLiteral("２重スリット"), 10000),
-                 QString::fromUtf16(u"２重スリット\u3000フォトン 10000 個"));
+    // A run switched from three slits to one is predicted as what was drawn:
+    // at -YMax / 2 (bin 25) three slits are bright and one slit is dark, so
+    // the last arrangement alone would predict almost nothing there.
+    void mixedRunsArePredictedAndNamedForWhatWasDrawn() {
+        const auto three = model::DefaultApparatus(3), one = model::DefaultApparatus(1);
+        run::FinishedRun mixed{
+            one, 2000, std::vector<std::int32_t>(model::Bins + 2, 0), {{three, 1100}, {one, 900}}};
+        const QStringList rows = QString::fromUtf8(run::CountsCsv(mixed)).split(u'\n');
+        for (const int k : {25, 33, 50}) {
+            const double sum = model::ExpectedCounts(three, 1100)[std::size_t(k)] +
+                               model::ExpectedCounts(one, 900)[std::size_t(k)];
+            QCOMPARE(rows[k + 1].section(u',', 3).trimmed().toDouble(),
+                     std::round(sum * 100) / 100);
+        }
+        const run::SlitCaption caption = [](int slits) {
+            return QStringList{"", "単スリット", "２重スリット", "３重スリット"}.at(slits);
+        };
+        QCOMPARE(run::RunPictureLine(mixed, caption),
+                 QString::fromUtf16(u"３重スリット 1100 個 → 単スリット 900 個"));
+        mixed.Arrangements = {{one, 2000}};
+        QCOMPARE(run::RunPictureLine(mixed, caption),
+                 QString::fromUtf16(u"単スリット\u3000フォトン 2000 個"));
     }
 };
 

@@ -49,12 +49,19 @@ QString StartFolder(const QString& last, QStandardPaths::StandardLocation kind) 
     return QDir(folder).exists() ? folder : QDir::homePath();
 }
 
-// The name a save proposes: fenwa-2slit-10000.png.
+// The name a save proposes: fenwa-2slit-10000.png, or where the slits
+// changed in the middle of the run, fenwa-3slit-1100-1slit-900.png.
 QString ProposedName(const run::FinishedRun& run, const char* suffix) {
-    return QStringLiteral("fenwa-%1slit-%2.%3")
-        .arg(run.Apparatus.SlitCount)
-        .arg(run.Count)
-        .arg(QLatin1String(suffix));
+    QString name = QStringLiteral("fenwa");
+    const auto add = [&name](int slits, std::int32_t photons) {
+        name += QStringLiteral("-%1slit-%2").arg(slits).arg(photons);
+    };
+    if (run.Arrangements.size() > 1)
+        for (const run::ArrangementCount& arrangement : run.Arrangements)
+            add(arrangement.Apparatus.SlitCount, arrangement.Photons);
+    else
+        add(run.Apparatus.SlitCount, run.Count);
+    return name + u'.' + QLatin1String(suffix);
 }
 
 // The whole file or none: a failed write leaves what was there before.
@@ -82,7 +89,7 @@ QAction* MenuItem(QWidget& window, QMenu& menu, const QString& text, const QKeyS
 // beside the text.
 ResultsExport::ResultsExport(display::Form& window, display::PictureBox& screen,
                              display::PictureBox& histogram, run::PhotonRun& run,
-                             SlitCaption slitCaption, display::FontSpec lineFont)
+                             run::SlitCaption slitCaption, display::FontSpec lineFont)
     : QObject(&window), window_(window), screen_(screen), histogram_(histogram), run_(run),
       slitCaption_(std::move(slitCaption)), lineFont_(std::move(lineFont)) {
     PanelMenu = new QMenu(&window_);
@@ -127,8 +134,7 @@ void ResultsExport::ShowState(bool running) {
 }
 
 QImage ResultsExport::Picture() const {
-    return run::RunPicture(*run_.LastFinished(), panels_, panelsZoom_,
-                           slitCaption_(run_.LastFinished()->Apparatus.SlitCount), lineFont_);
+    return run::RunPicture(*run_.LastFinished(), panels_, panelsZoom_, slitCaption_, lineFont_);
 }
 
 void ResultsExport::mnuCopyPicture_Click() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "display/text/Fonts.h"
+#include "run/RunPicture.h"
 
 #include <QImage>
 #include <QObject>
@@ -33,14 +34,11 @@ class ResultsExport : public QObject {
     Q_OBJECT
 
 public:
-    // The caption of the slit button for a slit count, for the picture's line.
-    using SlitCaption = std::function<QString(int slitCount)>;
-
     // window: the owner of the menu, the shortcuts and the dialogs, and the
     // parent of this; screen and histogram: the panels that open the menu and
     // make the picture; run: whose finished runs leave. All must outlive this.
     ResultsExport(display::Form& window, display::PictureBox& screen,
-                  display::PictureBox& histogram, run::PhotonRun& run, SlitCaption slitCaption,
+                  display::PictureBox& histogram, run::PhotonRun& run, run::SlitCaption slitCaption,
                   display::FontSpec lineFont);
 
     // The panels' context menu, and its items. Further items may be appended
@@ -73,7 +71,7 @@ private:
     display::PictureBox& screen_;
     display::PictureBox& histogram_;
     run::PhotonRun& run_;
-    SlitCaption slitCaption_;
+    run::SlitCaption slitCaption_;
     display::FontSpec lineFont_;
     AskSavePath askSavePath_;
     QImage panels_;           // the two panels as the last run left them
