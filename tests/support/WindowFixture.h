@@ -24,6 +24,18 @@ inline bool WaitForKeyboard(QWidget& window) {
     return QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; });
 }
 
+// The window as it looks where the desktop's palette is dark, light text on
+// dark faces, as GNOME's and KDE's dark styles give.
+inline QImage UnderADarkDesktop(QWidget& window) {
+    const QPalette desktop = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(0x32, 0x32, 0x32)));
+    QApplication::processEvents(); // the windows learn of it
+    const QImage shown = window.grab().toImage();
+    QApplication::setPalette(desktop);
+    QApplication::processEvents();
+    return shown;
+}
+
 // A window as the window tests meet it: made with a fake environment (and
 // whatever else its constructor takes first), loaded, shown and active.
 // Its controls are members of their own names: `window->txtN`.

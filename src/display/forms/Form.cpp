@@ -8,6 +8,7 @@
 #include "display/controls/KeyCodes.h"
 #include "display/controls/Label.h"
 #include "display/controls/PictureBox.h"
+#include "display/forms/DesignPalette.h"
 #include "display/text/Fonts.h"
 #include "display/zoom/Twips.h"
 #include "display/zoom/Zoom.h"
@@ -27,6 +28,7 @@ namespace fenwa::display {
 
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window), surface_(*this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setPalette(DesignPalette());
 }
 
 void Form::SetBackColor(BgrColor colour) { surface_.SetBackColor(colour); }
