@@ -74,6 +74,19 @@ void SendX11Key(QWidget* to, const QString& name) {
                         QString(QChar(ctrl ? letter - 'a' + 1 : letter)), modifiers);
 }
 
+// How far apart two colours stand for the eye: 1 to 21.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
 } // namespace
 
 class ControlsTest : public QObject {
@@ -368,29 +381,52 @@ private slots:
         QCOMPARE(changes.count(), 3); // the drag ends with one Change
     }
 
-    // Enter and the arrows go to a focused scroll bar, so it shows its focus
-    // around its track, however it came by it; the arrows and the size stay,
-    // and so does the look once the focus has gone.
-    void scrollBarShowsItsFocusOnItsTrack() {
+    // A focused control shows a ring that stands out at 3:1 or more from what
+    // it covers and closes all round, at every zoom; a scroll bar, which takes
+    // Enter and the arrows, shows it on its track. Once the focus has gone,
+    // the control looks as before.
+    void focusShowsAsARingAllRound_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<BgrColor>("face");
+        QTest::newRow("button") << "cmd(2)" << 1.0 << BgrColor(0xF0F0F0);
+        QTest::newRow("chosen button at 175 %") << "cmd(2)" << 1.75 << RGB(220, 220, 255);
+        QTest::newRow("label used as a button") << "lbl" << 1.0 << BgrColor(0xF8F8F8);
+        QTest::newRow("scroll bar at 175 %") << "bar" << 1.75 << BgrColor(0);
+    }
+    void focusShowsAsARingAllRound() {
+        QFETCH(QString, name);
+        QFETCH(double, zoom);
+        QFETCH(BgrColor, face);
+        SetZoomFactor(zoom);
+        auto* control = form->findChild<QWidget*>(name);
+        if (face) control->setProperty("BackColor", QVariant::fromValue(face));
+        if (auto* label = qobject_cast<Label*>(control)) label->SetKeyboardClick(true);
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        const QImage unfocused = c.bar->grab().toImage();
-        c.bar->setFocus(Qt::MouseFocusReason);
-        const QImage focused = c.bar->grab().toImage();
-        QCOMPARE(focused.size(), unfocused.size());
-        const QRect track = Part(QStyle::SC_ScrollBarGroove);
-        int inside = 0, outside = 0;
-        for (int y = 0; y < focused.height(); ++y)
-            for (int x = 0; x < focused.width(); ++x)
-                if (focused.pixel(x, y) != unfocused.pixel(x, y))
-                    ++(QRectF(track).contains(QPointF(x + 0.5, y + 0.5) /
-                                              focused.devicePixelRatio())
-                           ? inside
-                           : outside);
-        QVERIFY(inside > 2 * track.width());
-        QCOMPARE(outside, 0);
+        form->setAttribute(Qt::WA_KeyboardFocusChange); // as a press of Tab leaves it
+        c.txt->setFocus(Qt::TabFocusReason);
+        const QImage plain = control->grab().toImage();
+        control->setFocus(Qt::TabFocusReason);
+        const QImage ring = control->grab().toImage();
+        const auto changed = [&](int x, int y) { return ring.pixel(x, y) != plain.pixel(x, y); };
+        QRect where;
+        for (int y = 0; y < ring.height(); ++y)
+            for (int x = 0; x < ring.width(); ++x)
+                if (changed(x, y)) {
+                    where |= QRect(x, y, 1, 1);
+                    QVERIFY(Contrast(ring.pixelColor(x, y), plain.pixelColor(x, y)) >= 3);
+                }
+        QVERIFY(where.width() > 2 * LineWidth() && where.height() > 2 * LineWidth());
+        for (int i = 0; i < LineWidth(); ++i) {
+            for (int x = where.left(); x <= where.right(); ++x)
+                QVERIFY(changed(x, where.top() + i) && changed(x, where.bottom() - i));
+            for (int y = where.top(); y <= where.bottom(); ++y)
+                QVERIFY(changed(where.left() + i, y) && changed(where.right() - i, y));
+        }
+        if (name == "bar") QVERIFY(Part(QStyle::SC_ScrollBarGroove).contains(where));
         c.txt->setFocus();
-        QCOMPARE(c.bar->grab().toImage(), unfocused);
+        QCOMPARE(control->grab().toImage(), plain);
     }
 
     void scrollBarReportsEnter() {

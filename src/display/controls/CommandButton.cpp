@@ -47,7 +47,7 @@ void CommandButton::paintEvent(QPaintEvent*) {
 
     if (hasFocus()) {
         const int inset = ToScreen(4);
-        DrawFocusFrame(painter, *this, rect().adjusted(inset, inset, -inset, -inset), face);
+        DrawFocusFrame(painter, *this, rect().adjusted(inset, inset, -inset, -inset));
     }
 }
 

@@ -59,8 +59,7 @@ void HScrollBar::paintEvent(QPaintEvent* event) {
     const QRect track =
         style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarGroove, this);
     QPainter painter(this);
-    DrawFocusFrame(painter, *this, track.adjusted(1, 1, -1, -1), palette().color(QPalette::Button),
-                   true);
+    DrawFocusFrame(painter, *this, track.adjusted(1, 1, -1, -1), true);
 }
 
 } // namespace fenwa::display

@@ -99,7 +99,7 @@ void Label::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!hasFocus()) return;
     QPainter painter(this);
-    DrawFocusFrame(painter, *this, contentsRect(), palette().color(QPalette::Window));
+    DrawFocusFrame(painter, *this, contentsRect());
 }
 
 } // namespace fenwa::display
