@@ -81,6 +81,16 @@ done
 for package in $names; do
   dpkg-query -W "$package" >/dev/null 2>&1 || fail "dependency $package is not a package here"
 done
+# What the installed program needs besides libraries, a build from source
+# needs too, and installs without the tools that only check it.
+run_set=$(bash "$(dirname "$0")/../../scripts/install-deps.sh" --list run)
+recommends=$(dpkg-deb -f "$deb" Recommends | tr ',|' '\n\n' | awk '{ print $1 }')
+for package in $(grep -v '^lib' <<<"$names") $recommends; do
+  grep -Fqx "$package" <<<"$run_set" || fail "install-deps.sh run does not install $package"
+done
+for package in lintian valgrind reuse xvfb libbenchmark-dev; do
+  ! grep -Fqx "$package" <<<"$run_set" || fail "install-deps.sh run installs $package"
+done
 # The source archive, as the build made it, where the program looks for it.
 cmp "$build/Ondrik5src.zip" "$share/fenwa/Ondrik5src.zip" || fail "not the build's source archive"
 
