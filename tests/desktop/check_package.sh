@@ -35,12 +35,13 @@ share=$root/usr/share
 [[ -x $root/usr/bin/fenwa ]] || fail "no executable /usr/bin/fenwa"
 owners=$(dpkg-deb -c "$deb" | awk '{ print $2 }' | sort -u)
 [[ $owners == root/root ]] || fail "files not owned by root: $owners"
-# Built as Debian builds its own programs: with the stack protector, and with
-# every relocation resolved at start-up.
+# Built as Debian builds its own programs: with the stack protector, with
+# every relocation resolved at start-up, and without a run path.
 program=$root/usr/bin/fenwa
 dynamic=$(readelf -d "$program")
 readelf --dyn-syms -W "$program" | grep -q ' __stack_chk_fail@' || fail "no stack protector"
 grep -Eq '\(FLAGS(_1)?\).* (BIND_)?NOW' <<<"$dynamic" || fail "relocations bound lazily"
+! grep -E '\((RPATH|RUNPATH)\)' <<<"$dynamic" || fail "the program has a run path"
 
 # The menu entry starts the program with its icon, under Education, named in
 # Japanese.
