@@ -39,7 +39,8 @@ owners=$(dpkg-deb -c "$deb" | awk '{ print $2 }' | sort -u)
 # every relocation resolved at start-up, and without a run path.
 program=$root/usr/bin/fenwa
 dynamic=$(readelf -d "$program")
-readelf --dyn-syms -W "$program" | grep -q ' __stack_chk_fail@' || fail "no stack protector"
+symbols=$(readelf --dyn-syms -W "$program")
+grep -q ' __stack_chk_fail@' <<<"$symbols" || fail "no stack protector"
 grep -Eq '\(FLAGS(_1)?\).* (BIND_)?NOW' <<<"$dynamic" || fail "relocations bound lazily"
 ! grep -E '\((RPATH|RUNPATH)\)' <<<"$dynamic" || fail "the program has a run path"
 
