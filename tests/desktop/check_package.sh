@@ -23,11 +23,19 @@ fail() {
   exit 1
 }
 
+# Made as by a packager whose new files are writable by the group, which the
+# package's folders must not be.
+umask 0002
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
   { cat "$work/cpack.log"; fail "cpack could not build the package"; }
 debs=("$work"/out/*.deb)
 [[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "expected one package, found: ${debs[*]}"
 deb=${debs[0]}
+# The same tree makes the same bytes: a package made again, later, is the
+# first one.
+cpack --config "$build/CPackConfig.cmake" -B "$work/again" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log"; fail "cpack could not build the package again"; }
+cmp "$deb" "$work/again/$(basename "$deb")" || fail "the package made again differs"
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
