@@ -110,6 +110,17 @@ done
 # The source archive, as the build made it, where the program looks for it.
 cmp "$build/Ondrik5src.zip" "$share/fenwa/Ondrik5src.zip" || fail "not the build's source archive"
 
+# The manual pages, in English and in Japanese, tell of the settings files
+# and of the keys that no button shows.
+for page in "$share/man/man1/fenwa.1.gz" "$share/man/ja/man1/fenwa.1.gz"; do
+  [[ -f $page ]] || fail "no manual page $page"
+  text=$(zcat "$page")
+  for told in '~/.config/fenwa/fenwa.conf' /etc/xdg/fenwa/fenwa.conf zoom=150 F11 'Ctrl++' \
+    'Ctrl+\-' Ctrl+0 Ctrl+Shift+C Ctrl+S Ctrl+Shift+S Esc; do
+    grep -Fq -- "$told" <<<"$text" || fail "$page does not tell of $told"
+  done
+done
+
 # Debian's own checks: the manual page, changelog, copyright file, ... Its
 # remarks below warnings are shown but pass.
 lintian --fail-on error,warning --pedantic --display-info "$deb" || fail "lintian finds fault"
