@@ -10,7 +10,7 @@
 # Uses the build of scripts/build.sh, in build/ (or $FENWA_BUILD_DIR).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 scripts/build.sh >/dev/null
 QT_QPA_PLATFORM=offscreen valgrind --tool=memcheck --error-exitcode=1 \
   --leak-check=full --show-leak-kinds=definite --errors-for-leak-kinds=definite \

@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 export FENWA_MONKEY_SEED=${FENWA_MONKEY_SEED:-$(od -An -N4 -tu4 /dev/urandom | tr -d ' ')}
 export FENWA_MONKEY_ACTIONS=${FENWA_MONKEY_ACTIONS:-200000}
 echo "seed $FENWA_MONKEY_SEED, $FENWA_MONKEY_ACTIONS actions"
-scripts/install-deps.sh
+scripts/install-deps.sh test
 scripts/build.sh >/dev/null
 # QtTest would stop a test function after five minutes.
 QTEST_FUNCTION_TIMEOUT=${QTEST_FUNCTION_TIMEOUT:-86400000} \

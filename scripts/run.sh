@@ -7,6 +7,6 @@
 # Sets everything up and starts fenwa.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh run
 scripts/build.sh
 exec "${FENWA_BUILD_DIR:-build}/fenwa"

@@ -9,7 +9,7 @@
 # first report of a memory fault, undefined behaviour or a leak fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 build=${FENWA_ASAN_BUILD_DIR:-build-asan}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFENWA_SANITIZE=ON \
   -DFENWA_WARNINGS_AS_ERRORS=ON \

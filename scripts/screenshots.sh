@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs}
 command -v xvfb-run >/dev/null || { echo "xvfb-run not found: apt-get install xvfb" >&2; exit 1; }
-scripts/install-deps.sh
+scripts/install-deps.sh run
 scripts/build.sh
 mkdir -p "$out"
 xvfb-run -a -s "-screen 0 2048x1536x24" \

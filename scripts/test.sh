@@ -8,7 +8,7 @@
 # platform, so no display is needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "${FENWA_BUILD_DIR:-build}" --output-on-failure "$@"
