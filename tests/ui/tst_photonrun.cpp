@@ -12,6 +12,7 @@
 #include "model/StandardRandom.h"
 #include "run/PhotonRun.h"
 #include "run/ScreenPanel.h"
+#include "ui/main/SaveFile.h"
 #include "ui/main/frmFenwa.h"
 
 #include <QAction>
@@ -23,7 +24,9 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <numeric>
+#include <sys/resource.h>
 
 using namespace fenwa;
 using display::Label;
@@ -457,15 +460,26 @@ private slots:
         QCOMPARE(fake.beeps, 0);
     }
 
+    // A save that fails says why, leaves no file behind, and changes nothing
+    // else. A file larger than the process may write stands for a full disk:
+    // only a write that goes straight to the disk notices it.
     void aFailedSaveIsToldAndTheRunStays_data() {
         QTest::addColumn<QString>("where");
-        QTest::newRow("a folder in the file's place") << QString();
-        QTest::newRow("a missing folder") << QStringLiteral("missing/run.csv");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("a folder in the file's place") << "run.csv"
+                                                      << "";
+        QTest::newRow("a missing folder") << "missing/run.csv"
+                                          << "保存先のフォルダーがありません。";
+        QTest::newRow("more than the disk takes") << "run.csv"
+                                                  << "";
     }
     void aFailedSaveIsToldAndTheRunStays() {
         QFETCH(QString, where);
+        QFETCH(QString, why);
         QTemporaryDir folder;
-        const QString path = where.isEmpty() ? folder.path() : folder.filePath(where);
+        const QString path = folder.filePath(where);
+        if (QTest::currentDataTag() == QLatin1String("a folder in the file's place"))
+            QVERIFY(QDir(folder.path()).mkdir(where));
         QStringList proposed;
         window->results().SetAskSavePath(
             [&](const QString&, const QString& proposal, const QString&) {
@@ -480,16 +494,75 @@ private slots:
                 message->close();
             }
         };
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit entry = limit;
+        if (QTest::currentDataTag() == QLatin1String("more than the disk takes")) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            limit.rlim_cur = 1000; // the counts take about 3000 bytes
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
         for (int save = 0; save < 2; ++save) {
             QTimer::singleShot(0, tell);
             window->results().mnuSaveCounts->trigger();
         }
-        QCOMPARE(told, QStringList(2, "保存できませんでした：" + path));
+        setrlimit(RLIMIT_FSIZE, &entry);
+        QCOMPARE(told.size(), 2);
+        QCOMPARE(told[1], told[0]);
+        QCOMPARE(told[0].section(u'\n', 0, 0), "保存できませんでした：" + path);
+        QVERIFY(!told[0].section(u'\n', 1).isEmpty());
+        if (!why.isEmpty()) QCOMPARE(told[0].section(u'\n', 1), why);
+        QVERIFY(!QFileInfo(path).isFile());
         // The next save starts where it did, not where saving failed.
         QCOMPARE(proposed[1], proposed[0]);
         QVERIFY(run().LastFinished());
         QCOMPARE(Items(), QStringLiteral("111"));
         QCOMPARE(fake.ends, 0);
+    }
+
+    // What the system's words are put in plain words for.
+    void whyASaveFailed_data() {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("a full disk")
+            << int(QFileDevice::ResourceError) << "ディスクがいっぱいです。";
+        QTest::newRow("write-protected")
+            << int(QFileDevice::PermissionsError) << "保存先が書き込み禁止になっています。";
+        QTest::newRow("anything else") << int(QFileDevice::WriteError) << "the system's words";
+    }
+    void whyASaveFailed() {
+        QFETCH(int, error);
+        QFETCH(QString, why);
+        const QTemporaryDir folder;
+        QCOMPARE(ui::WhyNotSaved(folder.filePath("run.csv"), QFileDevice::FileError(error),
+                                 "the system's words"),
+                 why);
+    }
+
+    // The name gets the ending of its kind unless it has it, in any case.
+    void aSavedNameEndsWithItsKind_data() {
+        QTest::addColumn<bool>("picture");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("a dot of its own") << false << "result.v2"
+                                          << "result.v2.csv";
+        QTest::newRow("capitals") << false << "RESULT.CSV"
+                                  << "RESULT.CSV";
+        QTest::newRow("a picture named as counts") << true << "pic.csv"
+                                                   << "pic.csv.png";
+        QTest::newRow("a picture in capitals") << true << "pic.Png"
+                                               << "pic.Png";
+    }
+    void aSavedNameEndsWithItsKind() {
+        QFETCH(bool, picture);
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        const QTemporaryDir folder;
+        window->results().SetAskSavePath(
+            [&](const QString&, const QString&, const QString&) { return folder.filePath(typed); });
+        RunOf("100");
+        (picture ? window->results().mnuSavePicture : window->results().mnuSaveCounts)->trigger();
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{saved});
     }
 
     void nothingIsReachableBehindTheHelpWindow() {

@@ -10,36 +10,21 @@
 #include "run/CountsCsv.h"
 #include "run/PhotonRun.h"
 #include "run/RunPicture.h"
+#include "ui/main/SaveFile.h"
 
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace fenwa::ui {
 
 namespace {
-
-// Qt's own save dialog, the same on every desktop; it asks before replacing a
-// file and adds the proposed name's suffix to a name typed without one.
-QString AskWithSaveDialog(QWidget* parent, const QString& title, const QString& proposedPath,
-                          const QString& filter) {
-    const QFileInfo proposed(proposedPath);
-    QFileDialog dialog(parent, title, proposed.absolutePath(), filter);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(proposed.suffix());
-    dialog.selectFile(proposed.fileName());
-    if (dialog.exec() != QDialog::Accepted) return {};
-    return dialog.selectedFiles().value(0);
-}
 
 // The folder a save dialog starts in: the last one saved into this session,
 // or else the user's folder of that kind, or home where that is missing.
@@ -62,15 +47,6 @@ QString ProposedName(const run::FinishedRun& run, const char* suffix) {
     else
         add(run.Apparatus.SlitCount, run.Count);
     return name + u'.' + QLatin1String(suffix);
-}
-
-// The whole file or none: a failed write leaves what was there before.
-bool WriteWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    // Unbuffered, so that a full disk shows in write(): the flush of a buffer
-    // that commit() makes does not stop it from putting a cut file in place.
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-           file.write(bytes) == bytes.size() && file.commit();
 }
 
 QAction* MenuItem(QWidget& window, QMenu& menu, const QString& text, const QKeySequence& keys) {
@@ -165,18 +141,21 @@ void ResultsExport::mnuSaveCounts_Click() {
 void ResultsExport::SaveResult(QString& lastFolder, QStandardPaths::StandardLocation kind,
                                const char* suffix, const QString& title, const QString& filter,
                                const QByteArray& bytes) {
-    const QString path = askSavePath_(
+    const QString asked = askSavePath_(
         title,
         QDir(StartFolder(lastFolder, kind)).filePath(ProposedName(*run_.LastFinished(), suffix)),
         filter);
-    if (path.isEmpty()) return;
-    if (WriteWhole(path, bytes)) {
+    if (asked.isEmpty()) return;
+    const QString path = WithEnding(asked, QLatin1String(suffix));
+    const std::optional<QString> failure = WriteWhole(path, bytes);
+    if (!failure) {
         lastFolder = QFileInfo(path).absolutePath();
         return;
     }
     // The next dialog starts where saving last worked, not where it failed.
     QMessageBox::warning(&window_, window_.Caption(),
-                         QStringLiteral("保存できませんでした：") + QDir::toNativeSeparators(path));
+                         QStringLiteral("保存できませんでした：") + QDir::toNativeSeparators(path) +
+                             u'\n' + *failure);
 }
 
 } // namespace fenwa::ui
