@@ -5,6 +5,7 @@
 #include "display/controls/PictureBox.h"
 #include "display/forms/WindowZoom.h"
 #include "display/surface/Surface.h"
+#include "display/text/Fonts.h"
 #include "display/zoom/Zoom.h"
 
 #include <QPainter>
@@ -187,6 +188,8 @@ private slots:
         painter.drawText(QPointF(0, metrics.ascent()), QStringLiteral("H"));
         painter.end();
         QCOMPARE(surface().Image(), expected);
+        // And a control's font, which the screen's own inch lays out.
+        QCOMPARE(QFontInfo(fenwa::display::MakeFont(QStringLiteral("Arial"), 12)).pixelSize(), 16);
     }
 
     // At 175 % the 100 pixels of the design span 174 screen pixels: a dot is

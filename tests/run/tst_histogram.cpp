@@ -173,6 +173,12 @@ private slots:
         mixed.Arrangements = {{one, 2000}};
         QCOMPARE(run::RunPictureLine(mixed, caption),
                  QString::fromUtf16(u"単スリット\u3000フォトン 2000 個"));
+        // Shown or printed at its size in the window, also where the window's
+        // pixels are finer than the layout's.
+        QImage panels(200, 100, QImage::Format_RGB32);
+        panels.setDevicePixelRatio(2);
+        const QImage picture = run::RunPicture(mixed, panels, 1.0, caption, {"Arial", 12});
+        QCOMPARE(picture.dotsPerMeterX(), 2 * qRound(96 / 0.0254));
     }
 };
 

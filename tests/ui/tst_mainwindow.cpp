@@ -185,6 +185,11 @@ private slots:
         QCOMPARE(window->lblA->Caption(), Title(slits));
         for (int i = 1; i <= 3; ++i)
             QCOMPARE(Slit(i)->BackColor(), i == slits ? 0xFFDCDCu : 0xF0F0F0u);
+        window.Type(QStringLiteral("100"));
+        QTest::keyClick(window->txtN, Qt::Key_Return);
+        window.RunToEnd(); // and the run's picture names them
+        QCOMPARE(window->results().PictureLine(),
+                 Slit(slits)->text() + QString::fromUtf16(u"\u3000フォトン 100 個"));
     }
 
     void slitButtonsWorkFromTheKeyboard() {
@@ -218,6 +223,7 @@ private slots:
         QCOMPARE(window->size(), sizes[5]);
         Key(Qt::Key_0);
         QCOMPARE(window->size(), sizes[0]);
+        QCOMPARE(fake.remembered.value(QStringLiteral("zoom")), QStringLiteral("100"));
         QCOMPARE(window->grab().toImage(), actualSize);
         Key(Qt::Key_Minus); // none below
         QCOMPARE(fake.beeps, 2);

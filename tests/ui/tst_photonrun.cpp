@@ -329,8 +329,9 @@ private slots:
             behindHelp = record().Stored;
         }));
         QCOMPARE(behindHelp, held);
-        Advance(0.01); // resumes at its own pace, without a burst
-        QVERIFY(record().Stored - held >= 1 && record().Stored - held <= 3);
+        fake.monotonic += 0.01; // resumes by its own timer, at its own pace, without a burst
+        QTRY_VERIFY(record().Stored > held);
+        QVERIFY(record().Stored - held <= 3);
         RunToEnd();
         QCOMPARE(record().Stored, 2000);
     }
@@ -393,6 +394,8 @@ private slots:
         QCOMPARE(Items(), QStringLiteral("000"));
         RunToEnd();
         QCOMPARE(Items(), QStringLiteral("111"));
+        QTest::keyClick(box(), Qt::Key_Return); // and wait for the next run again
+        QCOMPARE(Items(), QStringLiteral("000"));
     }
 
     // The picture and the panels are the run as it ended, even after a slit
@@ -591,12 +594,13 @@ private slots:
         Type("2000"); // 200 photons a second
         QTest::keyClick(box(), Qt::Key_Return);
         Advance(0.5 + 1e-9);
+        QStringList printed;
+        window->Histo->surface().SetPrintObserver(
+            [&](const display::PrintedText& text) { printed << text.text; });
         QTest::keyClick(box(), Qt::Key_F11);
         QCOMPARE(window->size(), QSize(1390, 994));
         QCOMPARE(record().Stored, 101);
-        const QImage count = window->Histo->surface().Image();
-        QVERIFY(std::any_of(count.constBits(), count.constBits() + count.sizeInBytes(),
-                            [](uchar byte) { return byte < 128; })); // the count's digits
+        QCOMPARE(printed, QStringList{" 100"}); // the count shows again, as it stood
         Advance(1.0);
         QCOMPARE(record().Stored, 301);
         RunToEnd();

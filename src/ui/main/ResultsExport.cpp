@@ -109,6 +109,10 @@ void ResultsExport::ShowState(bool running) {
         item->setEnabled(ready);
 }
 
+QString ResultsExport::PictureLine() const {
+    return run::RunPictureLine(*run_.LastFinished(), slitCaption_);
+}
+
 QImage ResultsExport::Picture() const {
     return run::RunPicture(*run_.LastFinished(), panels_, panelsZoom_, slitCaption_, lineFont_);
 }

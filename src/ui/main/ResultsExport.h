@@ -48,6 +48,8 @@ public:
     QAction* mnuSavePicture = nullptr;
     QAction* mnuSaveCounts = nullptr;
 
+    // The line under the picture of the last run that ended.
+    QString PictureLine() const;
     // Greys the items out while a run goes, and until the first has ended.
     void ShowState(bool running);
 
