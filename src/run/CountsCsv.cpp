@@ -28,7 +28,7 @@ QByteArray CountsCsv(const FinishedRun& run) {
     QString text = QChar(0xFEFF) + QStringLiteral("ビン,高さ（mm）,度数,理論値") + lineEnd;
     // The prediction for what was drawn: each arrangement's share of the run.
     std::vector<double> expected(model::Bins + 1, 0.0);
-    for (const ArrangementCount& arrangement : run.Arrangements) {
+    for (const ArrangementCount& arrangement : run.Record.Arrangements) {
         const std::vector<double> share =
             model::ExpectedCounts(arrangement.Apparatus, arrangement.Photons);
         for (std::size_t k = 0; k < expected.size(); ++k)
@@ -40,7 +40,7 @@ QByteArray CountsCsv(const FinishedRun& run) {
         text += QStringLiteral("%1,%2,%3,%4")
                     .arg(k)
                     .arg(Fixed(centre * 1000, 4))
-                    .arg(run.BinCounts.at(std::size_t(k)))
+                    .arg(run.Record.BinCounts.at(std::size_t(k)))
                     .arg(Fixed(expected[std::size_t(k)], 2)) +
                 lineEnd;
     }

@@ -146,7 +146,7 @@ void PhotonRun::ShowProgress(std::int32_t photon) {
 void PhotonRun::Finish() {
     active_ = false;
     record_.HistoReady = true;
-    lastFinished_ = FinishedRun{apparatus_, record_.Count, record_.BinCounts, record_.Arrangements};
+    lastFinished_ = FinishedRun{apparatus_, record_};
     Histo_Paint();
     emit Finished();
 }

@@ -6,7 +6,11 @@
 
 #include "display/controls/PictureBox.h"
 #include "display/dspCommon.h"
+#include "display/forms/DesignPalette.h"
 #include "display/text/TextDpi.h"
+#include "display/zoom/Zoom.h"
+#include "run/HistogramPanel.h"
+#include "run/ScreenPanel.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -29,21 +33,32 @@ QImage FormColoured(QSizeF logical, qreal ratio) {
 
 } // namespace
 
-QImage PanelsSideBySide(display::PictureBox& left, display::PictureBox& right) {
-    const QRect both = left.geometry().united(right.geometry());
-    QImage image = FormColoured(both.size(), left.devicePixelRatioF());
+QImage PanelsSideBySide(const FinishedRun& run, const PanelPlaces& places) {
+    // Panels of the window's own kind, in the window's colours, off the screen.
+    QWidget canvas;
+    canvas.setPalette(display::DesignPalette());
+    display::PictureBox screen(&canvas), histogram(&canvas);
+    screen.setGeometry(display::ToScreen(places.screen));
+    histogram.setGeometry(display::ToScreen(places.histogram));
+    screen.SetBackColor(dspCommon::GreyBlue); // as every run leaves it
+    screen.surface().SetPaintHandler([&] { DrawDots(run.Record, screen.surface()); });
+    histogram.surface().SetPaintHandler(
+        [&] { DrawHistogram(run.Record, run.Apparatus, histogram.surface(), screen.BackColor()); });
+    const QRect both = screen.geometry().united(histogram.geometry());
+    QImage image = FormColoured(both.size(), screen.devicePixelRatioF());
     QPainter painter(&image);
-    for (display::PictureBox* panel : {&left, &right})
+    for (display::PictureBox* panel : {&screen, &histogram})
         painter.drawPixmap(panel->geometry().topLeft() - both.topLeft(), panel->grab());
     return image;
 }
 
 QString RunPictureLine(const FinishedRun& run, const SlitCaption& slitCaption) {
-    if (run.Arrangements.size() <= 1)
+    const auto& arrangements = run.Record.Arrangements;
+    if (arrangements.size() <= 1)
         return slitCaption(run.Apparatus.SlitCount) + QChar(0x3000) +
-               QStringLiteral("フォトン %1 個").arg(run.Count);
+               QStringLiteral("フォトン %1 個").arg(run.Record.Count);
     QStringList parts;
-    for (const ArrangementCount& arrangement : run.Arrangements)
+    for (const ArrangementCount& arrangement : arrangements)
         parts << QStringLiteral("%1 %2 個")
                      .arg(slitCaption(arrangement.Apparatus.SlitCount))
                      .arg(arrangement.Photons);

@@ -8,18 +8,17 @@
 #include "run/FinishedRun.h"
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <functional>
 
-namespace fenwa::display {
-class PictureBox;
-}
-
 namespace fenwa::run {
 
-// The two panels as they are drawn now, frames included, placed as they stand
-// in their window, on the form's colour, at the screen's pixel ratio.
-QImage PanelsSideBySide(display::PictureBox& left, display::PictureBox& right);
+// Where the screen panel and the histogram panel stand in their window, in
+// pixels of the design.
+struct PanelPlaces {
+    QRect screen, histogram;
+};
 
 // The caption of the slit button for a slit count.
 using SlitCaption = std::function<QString(int slitCount)>;
@@ -30,9 +29,15 @@ using SlitCaption = std::function<QString(int slitCount)>;
 // its photons, in the order first used: "３重スリット 1100 個 → 単スリット 900 個".
 QString RunPictureLine(const FinishedRun& run, const SlitCaption& slitCaption);
 
-// The picture of a finished run for a report: its panels as they were drawn
-// at a zoom (PanelsSideBySide), and under them a strip on the form's colour
-// with the line in the given font, as large as the panels are.
+// The two panels of a finished run, frames included, placed as they stand in
+// their window, on the form's colour: drawn afresh from the run's record at
+// the zoom of the moment and the screen's pixel ratio, as the window would
+// show them now.
+QImage PanelsSideBySide(const FinishedRun& run, const PanelPlaces& places);
+
+// The picture of a finished run for a report: its panels as drawn at a zoom
+// (PanelsSideBySide), and under them a strip on the form's colour with the
+// line in the given font, as large as the panels are.
 QImage RunPicture(const FinishedRun& run, const QImage& panels, double zoom,
                   const SlitCaption& slitCaption, const display::FontSpec& font);
 

@@ -122,10 +122,10 @@ private slots:
 
     // Bin k holds k photons, so every row shows which bin it reports.
     void countsCsvHasARowForEveryBin() {
-        run::FinishedRun finished{
-            model::DefaultApparatus(2), 5050, {}, {{model::DefaultApparatus(2), 5050}}};
-        for (int k = 0; k <= model::Bins + 1; ++k)
-            finished.BinCounts.push_back(k <= model::Bins ? k : 0);
+        run::FinishedRun finished{model::DefaultApparatus(2), Finished(5050, 0)};
+        finished.Record.Arrangements = {{model::DefaultApparatus(2), 5050}};
+        for (int k = 0; k <= model::Bins; ++k)
+            finished.Record.BinCounts[std::size_t(k)] = k;
         const QByteArray csv = run::CountsCsv(finished);
         QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
         QVERIFY(csv.endsWith("\r\n"));
@@ -156,8 +156,8 @@ private slots:
     // the last arrangement alone would predict almost nothing there.
     void mixedRunsArePredictedAndNamedForWhatWasDrawn() {
         const auto three = model::DefaultApparatus(3), one = model::DefaultApparatus(1);
-        run::FinishedRun mixed{
-            one, 2000, std::vector<std::int32_t>(model::Bins + 2, 0), {{three, 1100}, {one, 900}}};
+        run::FinishedRun mixed{one, Finished(2000, 0)};
+        mixed.Record.Arrangements = {{three, 1100}, {one, 900}};
         const QStringList rows = QString::fromUtf8(run::CountsCsv(mixed)).split(u'\n');
         for (const int k : {25, 33, 50}) {
             const double sum = model::ExpectedCounts(three, 1100)[std::size_t(k)] +
@@ -170,7 +170,7 @@ private slots:
         };
         QCOMPARE(run::RunPictureLine(mixed, caption),
                  QString::fromUtf16(u"３重スリット 1100 個 → 単スリット 900 個"));
-        mixed.Arrangements = {{one, 2000}};
+        mixed.Record.Arrangements = {{one, 2000}};
         QCOMPARE(run::RunPictureLine(mixed, caption),
                  QString::fromUtf16(u"単スリット\u3000フォトン 2000 個"));
         // Shown or printed at its size in the window, also where the window's

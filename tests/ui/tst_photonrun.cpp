@@ -266,7 +266,7 @@ private slots:
         const auto& bins = record().BinCounts;
         QVERIFY(bins[25] + bins[75] < 10);
         QVERIFY(bins[50] > 100);
-        const auto& arrangements = run().LastFinished()->Arrangements;
+        const auto& arrangements = run().LastFinished()->Record.Arrangements;
         QCOMPARE(arrangements.size(), std::size_t(2));
         QCOMPARE(arrangements[0].Apparatus, model::DefaultApparatus(2));
         QCOMPARE(arrangements[1].Apparatus, model::DefaultApparatus(1));
@@ -399,7 +399,7 @@ private slots:
     }
 
     // The picture and the panels are the run as it ended, even after a slit
-    // press and a repaint.
+    // press and a repaint; the picture is drawn at the zoom of the moment.
     void thePictureIsTheRunAsItEnded() {
         RunOf("100");
         const QImage screen = Pixels(Panel(window->Pic));
@@ -420,6 +420,18 @@ private slots:
         QCOMPARE(Pixels(Panel(window->Histo)), histogram);
         window->results().mnuCopyPicture->trigger();
         QCOMPARE(Copied(), atEnd);
+        // Copied at 175 %, it is the panels as they are shown now, 1.75 times as large.
+        for (int step = 0; step < 3; ++step)
+            QTest::keyClick(box(), Qt::Key_Equal, Qt::ControlModifier);
+        window->results().mnuCopyPicture->trigger();
+        const QImage zoomed = Copied();
+        QCOMPARE(zoomed.width(), qRound((191 + 1 + 186) * 1.75) * ratio);
+        const QImage screenNow = Pixels(Panel(window->Pic));
+        QCOMPARE(zoomed.copy(0, 0, screenNow.width(), screenNow.height()), screenNow);
+        const QImage histogramNow = Pixels(Panel(window->Histo));
+        QCOMPARE(zoomed.copy(zoomed.width() - histogramNow.width(), 0, histogramNow.width(),
+                             histogramNow.height()),
+                 histogramNow);
     }
 
     // Each kind starts in its own folder with the run's name, and then where

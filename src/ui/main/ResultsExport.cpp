@@ -41,11 +41,12 @@ QString ProposedName(const run::FinishedRun& run, const char* suffix) {
     const auto add = [&name](int slits, std::int32_t photons) {
         name += QStringLiteral("-%1slit-%2").arg(slits).arg(photons);
     };
-    if (run.Arrangements.size() > 1)
-        for (const run::ArrangementCount& arrangement : run.Arrangements)
+    const auto& arrangements = run.Record.Arrangements;
+    if (arrangements.size() > 1)
+        for (const run::ArrangementCount& arrangement : arrangements)
             add(arrangement.Apparatus.SlitCount, arrangement.Photons);
     else
-        add(run.Apparatus.SlitCount, run.Count);
+        add(run.Apparatus.SlitCount, run.Record.Count);
     return name + u'.' + QLatin1String(suffix);
 }
 
@@ -87,18 +88,11 @@ ResultsExport::ResultsExport(display::Form& window, display::PictureBox& screen,
             PanelMenu->popup(panel->mapToGlobal(at));
         });
     }
-    connect(&run_, &run::PhotonRun::Finished, this, &ResultsExport::RunFinished);
     askSavePath_ = [this](const QString& title, const QString& proposedPath,
                           const QString& filter) {
         return AskWithSaveDialog(&window_, title, proposedPath, filter);
     };
     ShowState(false);
-}
-
-// The panels as the run left them, frames included, for its picture.
-void ResultsExport::RunFinished() {
-    panels_ = run::PanelsSideBySide(screen_, histogram_);
-    panelsZoom_ = display::ZoomFactor();
 }
 
 // The items give the last run that ended, so they wait for one, and for the
@@ -114,7 +108,12 @@ QString ResultsExport::PictureLine() const {
 }
 
 QImage ResultsExport::Picture() const {
-    return run::RunPicture(*run_.LastFinished(), panels_, panelsZoom_, slitCaption_, lineFont_);
+    // Drawn at the zoom of the moment, as large as the window shows the panels now.
+    const run::PanelPlaces places{display::ToDesign(screen_.geometry()),
+                                  display::ToDesign(histogram_.geometry())};
+    const run::FinishedRun& last = *run_.LastFinished();
+    return run::RunPicture(last, run::PanelsSideBySide(last, places), display::ZoomFactor(),
+                           slitCaption_, lineFont_);
 }
 
 void ResultsExport::mnuCopyPicture_Click() {

@@ -61,7 +61,6 @@ public:
     void SetAskSavePath(AskSavePath ask) { askSavePath_ = std::move(ask); }
 
 private:
-    void RunFinished();
     void mnuCopyPicture_Click();
     void mnuSavePicture_Click();
     void mnuSaveCounts_Click();
@@ -76,10 +75,8 @@ private:
     run::SlitCaption slitCaption_;
     display::FontSpec lineFont_;
     AskSavePath askSavePath_;
-    QImage panels_;           // the two panels as the last run left them
-    double panelsZoom_ = 1.0; // the zoom they were drawn at
-    QString pictureFolder_;   // where a picture was last saved, this session
-    QString countsFolder_;    // where counts were last saved, this session
+    QString pictureFolder_; // where a picture was last saved, this session
+    QString countsFolder_;  // where counts were last saved, this session
 };
 
 } // namespace fenwa::ui

@@ -36,7 +36,6 @@ frmFenwa::frmFenwa(model::RandomSource& random, display::Environment& environmen
 
     run_ = new run::PhotonRun(apparatus_, random_, environment_, Pic->surface(), Histo->surface(),
                               this);
-    // The results take the panels as the run leaves them, before anything else happens.
     results_ = new ResultsExport(
         *this, *Pic, *Histo, *run_,
         [this](int slits) {
