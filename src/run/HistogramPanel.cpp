@@ -6,8 +6,11 @@
 
 #include "display/numbers/Rounding.h"
 #include "display/surface/Surface.h"
+#include "display/zoom/Zoom.h"
 #include "model/Bins.h"
 #include "model/Intensity.h"
+
+#include <cmath>
 
 namespace fenwa::run {
 
@@ -42,6 +45,25 @@ std::vector<QPoint> CurvePoints(const model::Apparatus& apparatus, double hs, do
     return points;
 }
 
+std::vector<QPointF> SmoothCurvePoints(const model::Apparatus& apparatus, double hs, double vs,
+                                       int between) {
+    const double yMax = apparatus.YMax;
+    const double step = yMax / 50;
+    const auto at = [&](double y) {
+        return QPointF(model::Intensity(apparatus, y) * hs, (y + yMax) * vs);
+    };
+    // The heights of CurvePoints, and the points between each and the next.
+    std::vector<double> heights;
+    for (double y = -yMax; y <= yMax; y = step + y)
+        heights.push_back(y);
+    std::vector<QPointF> points;
+    for (std::size_t k = 0; k + 1 < heights.size(); ++k)
+        for (int j = 0; j < between; ++j)
+            points.push_back(at(heights[k] + (heights[k + 1] - heights[k]) * j / between));
+    if (!heights.empty()) points.push_back(at(heights.back()));
+    return points;
+}
+
 void DrawHistogram(const RunRecord& record, const model::Apparatus& apparatus,
                    display::Surface& histogram, display::BgrColor screenBackColor) {
     if (!record.HistoReady) return;
@@ -57,8 +79,14 @@ void DrawHistogram(const RunRecord& record, const model::Apparatus& apparatus,
     const std::vector<QPoint> curve = CurvePoints(apparatus, hs, vs);
     if (curve.empty()) return;
     histogram.PSet(curve.front().x(), curve.front().y());
-    for (auto point = curve.begin() + 1; point != curve.end(); ++point)
-        histogram.LineTo(point->x(), point->y(), CurveColour);
+    if (const double zoom = display::ZoomFactor(); zoom > 1) {
+        // Zoomed, the straight pieces between the points would show: the
+        // line goes through as many more points as the zoom enlarges them.
+        histogram.Polyline(SmoothCurvePoints(apparatus, hs, vs, int(std::ceil(zoom))), CurveColour);
+    } else {
+        for (auto point = curve.begin() + 1; point != curve.end(); ++point)
+            histogram.LineTo(point->x(), point->y(), CurveColour);
+    }
 
     // The bars, outlined so that the curve stays readable through them.
     const double g = NormalisationFactor(apparatus, record.Count);

@@ -9,6 +9,7 @@
 #include "run/RunRecord.h"
 
 #include <QPoint>
+#include <QPointF>
 #include <vector>
 
 namespace fenwa::display {
@@ -27,6 +28,11 @@ void DrawHistogram(const RunRecord& record, const model::Apparatus& apparatus,
 // The theoretical curve in panel pixels, hs pixels per unit of intensity and
 // vs pixels per metre of height, from the top edge down.
 std::vector<QPoint> CurvePoints(const model::Apparatus& apparatus, double hs, double vs);
+
+// The same curve through `between` points for each of its steps, unrounded:
+// the line a zoomed panel draws at its device's resolution.
+std::vector<QPointF> SmoothCurvePoints(const model::Apparatus& apparatus, double hs, double vs,
+                                       int between);
 
 // The factor that turns a bin's count into an estimate of the relative
 // intensity in that bin, for a run of photons photons.

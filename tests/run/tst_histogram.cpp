@@ -4,10 +4,13 @@
 
 #include "display/controls/PictureBox.h"
 #include "display/dspCommon.h"
+#include "display/forms/WindowZoom.h"
 #include "display/zoom/Twips.h"
+#include "display/zoom/Zoom.h"
 #include "model/Apparatus.h"
 #include "model/Bins.h"
 #include "model/ExpectedCounts.h"
+#include "model/Intensity.h"
 #include "run/CountsCsv.h"
 #include "run/HistogramPanel.h"
 #include "run/RunPicture.h"
@@ -43,6 +46,8 @@ class HistogramTest : public QObject {
     display::Surface& surface() { return panel->surface(); }
 
 private slots:
+    void cleanup() { display::SetZoomFactor(1.0); }
+
     void init() {
         panel = std::make_unique<display::PictureBox>();
         panel->setGeometry(display::TwipsRect(9000, 960, 2790, 6000));
@@ -64,6 +69,39 @@ private slots:
         QFETCH(double, g);
         QVERIFY(std::abs(run::NormalisationFactor(model::DefaultApparatus(slits), photons) - g) <
                 1e-9);
+    }
+
+    // Zoomed, the curve keeps to the intensity between its 100 points: on
+    // every row of device pixels, it covers the place of the true curve.
+    void aZoomedCurveIsSmooth_data() {
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("175 %") << 1.75;
+        QTest::newRow("300 %") << 3.0;
+    }
+    void aZoomedCurveIsSmooth() {
+        QFETCH(double, zoom);
+        display::SetZoomFactor(zoom);
+        panel->setGeometry(display::ToScreen(display::TwipsRect(9000, 960, 2790, 6000)));
+        const auto apparatus = model::DefaultApparatus(2);
+        run::DrawHistogram(Finished(1000, 0), apparatus, surface(), GreyBlue);
+        const QImage image = surface().Image();
+        const double scale = image.height() / 396.0; // device pixels per pixel of the design
+        const double hs = 182 / 1.2, vs = 396 / (2 * apparatus.YMax);
+        double worst = 0;
+        for (int row = int(8 * scale); row < int(388 * scale); ++row) {
+            const double y = (row + 0.5) / scale - 0.5; // in pixels of the design
+            const double x =
+                (model::Intensity(apparatus, y / vs - apparatus.YMax) * hs + 0.5) * scale;
+            if (x < 3 * scale) continue; // under the bars' outlines at the left edge
+            int left = image.width(), right = -1;
+            for (int column = int(scale); column < image.width(); ++column)
+                if (image.pixel(column, row) == qRgb(0, 255, 0)) {
+                    left = std::min(left, column);
+                    right = std::max(right, column + 1);
+                }
+            worst = std::max({worst, left - x, x - right});
+        }
+        QVERIFY(worst < 0.25); // the 100 points' straight pieces miss it by 0.6 to 1.8
     }
 
     void curveHasOneHundredPointsFromTheTopEdge() {

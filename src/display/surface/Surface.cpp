@@ -246,6 +246,28 @@ void Surface::LineTo(double x, double y, BgrColor colour) {
     Touched(start.united(end));
 }
 
+void Surface::Polyline(const std::vector<QPointF>& points, BgrColor colour) {
+    if (points.empty()) return;
+    currentX_ = points.back().x();
+    currentY_ = points.back().y();
+    if (!EnsureImage()) return;
+    // Through the centres of the pixels of the design the points fall in, as
+    // LineTo's ends, but wherever in them the points fall.
+    const QPointF scale = Zoom() * image_.devicePixelRatio();
+    QPolygonF device;
+    for (const QPointF& point : points) {
+        const QPointF pixels = ToPixels(point.x(), point.y()) + QPointF(0.5, 0.5);
+        device << QPointF(pixels.x() * scale.x(), pixels.y() * scale.y());
+    }
+    const int width = LineWidth(image_.devicePixelRatio());
+    {
+        DevicePainter painter(image_);
+        painter.setPen(LinePen(colour, width));
+        painter.drawPolyline(device);
+    }
+    Touched(device.boundingRect().adjusted(-width, -width, width, width));
+}
+
 void Surface::Box(double x, double y, double dx, double dy, BgrColor colour) {
     currentX_ = x + dx;
     currentY_ = y + dy;

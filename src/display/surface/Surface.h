@@ -12,6 +12,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QPainter;
 class QWidget;
@@ -93,6 +94,11 @@ public:
     void PSet(double x, double y, BgrColor colour);
     // A line from the pen to (x, y); the pen moves there.
     void LineTo(double x, double y, BgrColor colour);
+    // A line through points in scale units, laid at the device's resolution
+    // rather than through the blocks of the design's pixels, as wide as a
+    // block: a curve that stays smooth however far the window is zoomed. The
+    // pen moves to the last point.
+    void Polyline(const std::vector<QPointF>& points, BgrColor colour);
     // The outline of the rectangle with corners (x, y) and (x + dx, y + dy).
     void Box(double x, double y, double dx, double dy, BgrColor colour);
     // Text at the pen, which is the top of the line's cell (LineCell); the
