@@ -9,11 +9,14 @@
 #include "display/controls/PictureBox.h"
 #include "display/controls/TextBox.h"
 #include "display/desktop/SystemEnvironment.h"
+#include "display/forms/WindowZoom.h"
 #include "display/text/Fonts.h"
 #include "display/zoom/Zoom.h"
+#include "ui/main/SaveFile.h"
 #include "ui/main/frmFenwa.h"
 
 #include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -227,6 +230,45 @@ private slots:
         QCOMPARE(window->grab().toImage(), actualSize);
         Key(Qt::Key_Minus); // none below
         QCOMPARE(fake.beeps, 2);
+    }
+
+    // The program's other windows grow with the zoom as the main window does:
+    // a save dialog, a message and the count box's own menu ask at 175 % for
+    // half as much room again as at 100 %, or more; a message across only as
+    // far as the screen lets it wrap its lines.
+    void everyOtherWindowFollowsTheZoom() {
+        const auto shown = [](const std::function<void()>& open) {
+            QSize size;
+            QTimer look; // until the window is up
+            QObject::connect(&look, &QTimer::timeout, [&] {
+                QWidget* other = QApplication::activePopupWidget();
+                if (!other) other = QApplication::activeModalWidget();
+                if (!other || !other->isVisible()) return;
+                size = other->sizeHint();
+                other->close();
+            });
+            look.start(10);
+            open();
+            return size;
+        };
+        const std::vector<std::pair<bool, std::function<void()>>> opens{
+            {true,
+             [&] { fenwa::ui::AskWithSaveDialog(window.get(), "保存", "/tmp/a.png", "(*.png)"); }},
+            {false, [&] { QMessageBox::warning(window.get(), "fenwa", "保存できませんでした"); }},
+            {true, [&] {
+                 QContextMenuEvent menu(QContextMenuEvent::Keyboard, {2, 2},
+                                        window->txtN->mapToGlobal(QPoint(2, 2)));
+                 QCoreApplication::sendEvent(window->txtN, &menu);
+             }}};
+        std::vector<QSize> actual;
+        for (const auto& [across, open] : opens)
+            actual.push_back(shown(open));
+        SetZoomFactor(1.75);
+        for (std::size_t i = 0; i < opens.size(); ++i) {
+            const QSize zoomed = shown(opens[i].second);
+            QVERIFY(zoomed.height() >= 1.5 * actual[i].height());
+            QVERIFY(zoomed.width() >= (opens[i].first ? 1.5 : 1.0) * actual[i].width());
+        }
     }
 
     // The whole window, frame included, must fit the free part of its screen.

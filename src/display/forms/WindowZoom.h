@@ -12,4 +12,10 @@ namespace fenwa::display {
 // screen density.
 void SetZoomFactor(double factor);
 
+// Lets every other window the program opens (dialogs, messages, notices,
+// context menus) take the zoom too: its font scaled as the forms' are, and
+// with it its size, when it is first shown and at each change of zoom.
+// Once is enough; more calls change nothing.
+void ZoomEveryOtherWindow();
+
 } // namespace fenwa::display

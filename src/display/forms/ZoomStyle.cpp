@@ -4,6 +4,8 @@
 
 #include "display/forms/ZoomStyle.h"
 
+#include "display/forms/Form.h"
+
 #include "display/text/TextDpi.h"
 #include "display/zoom/Zoom.h"
 
@@ -18,6 +20,15 @@ namespace fenwa::display {
 ZoomStyle::ZoomStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
     setParent(qApp); // goes with the application, after every window
 }
+
+namespace {
+
+// A widget of a window that is none of the program's forms.
+bool InOtherWindow(const QWidget* widget) {
+    return widget && !qobject_cast<const Form*>(widget->window());
+}
+
+} // namespace
 
 ZoomStyle* ZoomStyle::Instance() {
     static ZoomStyle* style = new ZoomStyle;
@@ -35,8 +46,22 @@ int ZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
         // Measured without the option, which may already carry the zoom (see
         // drawComplexControl), then zoomed once.
         return ToScreen(QProxyStyle::pixelMetric(metric, nullptr, widget), zoom);
-    default: return QProxyStyle::pixelMetric(metric, option, widget);
+    default: break;
     }
+    // What Qt lays out by itself in the program's other windows (dialogs,
+    // messages, menus): their margins, spacings and icons grow with their text.
+    const int base = QProxyStyle::pixelMetric(metric, option, widget);
+    return base > 0 && InOtherWindow(widget) ? ToScreen(base, zoom) : base;
+}
+
+QSize ZoomStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
+                                  const QSize& contents, const QWidget* widget) const {
+    const QSize base = QProxyStyle::sizeFromContents(type, option, contents, widget);
+    const double zoom = ZoomFactor();
+    // A menu's item takes fixed room around its text, for the check and the
+    // arrow, which grows likewise.
+    if (zoom == 1.0 || type != CT_MenuItem || !InOtherWindow(widget)) return base;
+    return contents + (base - contents) * zoom;
 }
 
 void ZoomStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,

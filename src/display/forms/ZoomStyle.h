@@ -9,8 +9,10 @@
 namespace fenwa::display {
 
 // The platform's style with the program's zoom applied to what the style
-// draws itself: the frame of a text box and the parts of a scroll bar (arrow
-// buttons, arrows, thumb). At a zoom of 1 it is the platform's style exactly.
+// draws itself: in the forms, the frame of a text box and the parts of a
+// scroll bar (arrow buttons, arrows, thumb); in every other window, all its
+// margins, spacings and icons. At a zoom of 1 it is the platform's style
+// exactly.
 class ZoomStyle : public QProxyStyle {
     Q_OBJECT
 
@@ -20,6 +22,8 @@ public:
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                           const QWidget* widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
 

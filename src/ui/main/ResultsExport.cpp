@@ -82,11 +82,8 @@ ResultsExport::ResultsExport(display::Form& window, display::PictureBox& screen,
     // A right click opens the menu; only a left click starts a run.
     for (display::PictureBox* panel : {&screen_, &histogram_}) {
         panel->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(panel, &QWidget::customContextMenuRequested, this, [this, panel](const QPoint& at) {
-            // As large as the window, for the back of the classroom.
-            PanelMenu->setFont(display::ZoomedPlatformFont(*PanelMenu));
-            PanelMenu->popup(panel->mapToGlobal(at));
-        });
+        connect(panel, &QWidget::customContextMenuRequested, this,
+                [this, panel](const QPoint& at) { PanelMenu->popup(panel->mapToGlobal(at)); });
     }
     askSavePath_ = [this](const QString& title, const QString& proposedPath,
                           const QString& filter) {

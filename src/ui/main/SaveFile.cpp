@@ -4,9 +4,15 @@
 
 #include "ui/main/SaveFile.h"
 
+#include "display/zoom/Zoom.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QSaveFile>
+#include <QScreen>
+#include <QTreeView>
 
 namespace fenwa::ui {
 
@@ -37,6 +43,18 @@ QString AskWithSaveDialog(QWidget* parent, const QString& title, const QString& 
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(proposed.suffix());
     dialog.selectFile(proposed.fileName());
+    // Zoomed, the columns' widths for the actual size would cut their texts
+    // short: they take their contents' once the folder has been read.
+    auto* files = dialog.findChild<QTreeView*>();
+    auto* folder = dialog.findChild<QFileSystemModel*>();
+    if (display::ZoomFactor() > 1 && files && folder)
+        QObject::connect(folder, &QFileSystemModel::directoryLoaded, files, [files] {
+            for (int column = 1; column < files->header()->count(); ++column)
+                files->resizeColumnToContents(column);
+        });
+    // As large as its text asks, as far as the screen holds it.
+    if (const QScreen* screen = parent ? parent->screen() : nullptr)
+        dialog.resize(dialog.sizeHint().boundedTo(screen->availableGeometry().size() * 0.9));
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles().value(0);
 }

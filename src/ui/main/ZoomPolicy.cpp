@@ -59,6 +59,8 @@ ZoomPolicy::ZoomPolicy(display::Form& window, display::Environment& environment)
         make(QStringLiteral("画面に合わせる"), {QKeySequence(Qt::Key_F11)}, &ZoomPolicy::ZoomToFit),
     };
     window_.installEventFilter(this);
+    // The dialogs, messages and menus the program opens grow with it.
+    display::ZoomEveryOtherWindow();
 }
 
 void ZoomPolicy::AddActions(QMenu& menu) const {
