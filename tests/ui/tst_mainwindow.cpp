@@ -12,6 +12,7 @@
 #include "display/forms/WindowZoom.h"
 #include "display/text/Fonts.h"
 #include "display/zoom/Zoom.h"
+#include "ui/main/RefusalSign.h"
 #include "ui/main/SaveFile.h"
 #include "ui/main/frmFenwa.h"
 
@@ -222,6 +223,7 @@ private slots:
         QCOMPARE(fake.remembered.value(QStringLiteral("zoom")), QStringLiteral("300"));
         Key(Qt::Key_Plus); // no step beyond
         QCOMPARE(fake.beeps, 1);
+        window->refusalSign().Clear(); // as it is three seconds later
         Key(Qt::Key_Minus);
         QCOMPARE(window->size(), sizes[5]);
         Key(Qt::Key_0);
@@ -289,6 +291,7 @@ private slots:
         Key(Qt::Key_Plus);
         QCOMPARE(window->size(), fits ? QSize(1390, 994) : QSize(1191, 852));
         QCOMPARE(fake.beeps, fits ? 0 : 1);
+        QCOMPARE(window->lblMSG->Caption() == fenwa::ui::Refusals::LargestZoom, !fits);
         QVERIFY(fake.available.contains(window->frameGeometry()));
         Key(Qt::Key_F11, Qt::NoModifier);
         QCOMPARE(window->size(), fits ? QSize(1390, 994) : QSize(1191, 852));

@@ -12,6 +12,7 @@
 #include "model/StandardRandom.h"
 #include "run/PhotonRun.h"
 #include "run/ScreenPanel.h"
+#include "ui/main/RefusalSign.h"
 #include "ui/main/SaveFile.h"
 #include "ui/main/frmFenwa.h"
 
@@ -167,6 +168,10 @@ private slots:
         QCOMPARE(window->photonCount(), photonCount);
         QCOMPARE(Panel(window->Pic), screen);
         QCOMPARE(QApplication::focusWidget(), box());
+        // In words the class can see, where the prompt was, for a few seconds.
+        QCOMPARE(window->lblMSG->Caption(), ui::Refusals::CountRange);
+        QCOMPARE(window->lblMSG->ForeColor(), display::RGB(192, 0, 0));
+        QVERIFY(window->refusalSign().Remaining() > 2000);
         // The user can go on at once: the next keys replace a refused entry.
         if (after != QLatin1String("10000")) {
             QTest::keyClicks(box(), "500");
@@ -175,12 +180,16 @@ private slots:
     }
 
     void theMostIsAcceptedAfterARefusal() {
+        const QString prompt = window->lblMSG->Caption();
         Type("10001");
         QTest::keyClick(box(), Qt::Key_Return);
         QCOMPARE(window->photonCount(), 10001);
         QTest::keyClick(box(), Qt::Key_Return);
         QVERIFY(window->running());
         QCOMPARE(record().Count, 10000);
+        RunToEnd(); // and the prompt comes back, not the refusal
+        QCOMPARE(window->lblMSG->Caption(), prompt);
+        QCOMPARE(window->lblMSG->ForeColor(), display::RGB(0, 0, 192));
     }
 
     void leadingZerosAreDroppedWhenARunStarts() {

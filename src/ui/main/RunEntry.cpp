@@ -9,6 +9,7 @@
 #include "display/numbers/NumberText.h"
 #include "model/PhotonCount.h"
 #include "run/PhotonRun.h"
+#include "ui/main/RefusalSign.h"
 #include "ui/main/ResultsExport.h"
 #include "ui/main/frmFenwa.h"
 
@@ -26,6 +27,7 @@ void frmFenwa::Pic_Click() {
     if (count && *count > MostPhotons) {
         PhotonCount = *count;
         environment_.Beep();
+        sign_->Show(Refusals::CountRange);
         txtN->setText(QString::number(MostPhotons));
         txtN->setFocus(Qt::OtherFocusReason);
         return;
@@ -34,6 +36,7 @@ void frmFenwa::Pic_Click() {
         // Nothing the run could use: the box keeps its text, selected, so the
         // next keystroke replaces it.
         environment_.Beep();
+        sign_->Show(Refusals::CountRange);
         txtN->setFocus(Qt::OtherFocusReason);
         txtN->selectAll();
         return;
@@ -43,12 +46,14 @@ void frmFenwa::Pic_Click() {
     Running = true;
     results_->ShowState(Running);
     hsbN->SetValue(static_cast<std::int16_t>(n));
+    sign_->Clear();
     savedPrompt_ = lblMSG->Caption();
     lblMSG->SetCaption(QString());
     run_->Start(n);
 }
 
 void frmFenwa::RunFinished() {
+    sign_->Clear();
     lblMSG->SetCaption(savedPrompt_);
     txtN->setFocus(Qt::OtherFocusReason);
     Running = false;

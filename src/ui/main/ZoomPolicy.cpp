@@ -4,6 +4,8 @@
 
 #include "ui/main/ZoomPolicy.h"
 
+#include "ui/main/RefusalSign.h"
+
 #include "display/desktop/Environment.h"
 #include "display/forms/Form.h"
 #include "display/forms/WindowZoom.h"
@@ -79,6 +81,7 @@ void ZoomPolicy::ZoomIn() {
     const auto larger = std::ranges::upper_bound(ZoomSteps, CurrentZoom());
     if (larger == ZoomSteps.end() || !Fits(*larger)) {
         environment_.Beep();
+        emit Refused(Refusals::LargestZoom);
         return;
     }
     Choose(*larger);

@@ -35,6 +35,10 @@ public:
     // The zoom kept from the last time, as far as the screen holds it now.
     void Restore();
 
+signals:
+    // A step larger was asked for where the screen holds none.
+    void Refused(const QString& why);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

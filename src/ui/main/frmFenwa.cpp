@@ -13,6 +13,7 @@
 #include "display/dspCommon.h"
 #include "model/PhotonCount.h"
 #include "run/PhotonRun.h"
+#include "ui/main/RefusalSign.h"
 #include "ui/main/ResultsExport.h"
 #include "ui/main/ZoomPolicy.h"
 
@@ -45,6 +46,8 @@ frmFenwa::frmFenwa(model::RandomSource& random, display::Environment& environmen
     // In the panels' menu too, where a teacher at the projector looks for them.
     zoom_ = new ZoomPolicy(*this, environment_);
     zoom_->AddActions(*results_->PanelMenu);
+    sign_ = new RefusalSign(*lblMSG, this);
+    connect(zoom_, &ZoomPolicy::Refused, sign_, &RefusalSign::Show);
     connect(Pic, &display::PictureBox::Click, this, &frmFenwa::Pic_Click);
     Pic->surface().SetPaintHandler([this] { Pic_Paint(); });
     Histo->surface().SetPaintHandler([this] { Histo_Paint(); });

@@ -21,6 +21,7 @@ class PhotonRun;
 
 namespace fenwa::ui {
 
+class RefusalSign;
 class ResultsExport;
 class ZoomPolicy;
 
@@ -48,6 +49,8 @@ public:
     // What leaves the window of a finished run, and how the window zooms.
     ResultsExport& results() { return *results_; }
     ZoomPolicy& zoom() { return *zoom_; }
+    // Where a refusal shows, in place of the prompt.
+    RefusalSign& refusalSign() { return *sign_; }
 
 private:
     // The apparatus readout.
@@ -79,6 +82,7 @@ private:
     run::PhotonRun* run_; // the dots, the bins and the pacing of the last run
     ResultsExport* results_;
     ZoomPolicy* zoom_;
+    RefusalSign* sign_;
     QString savedPrompt_; // lblMSG's caption while a run has it cleared
     QString TitleHead;
     QString TitleTail;
