@@ -7,8 +7,8 @@
 #include "WindowFixture.h"
 #include "run/PhotonRun.h"
 #include "ui/help/frmFenwaHelp.h"
-#include "ui/main/ResultsExport.h"
 #include "ui/main/frmFenwa.h"
+#include "ui/results/ResultsExport.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -13,8 +13,8 @@
 #include "display/text/Fonts.h"
 #include "display/zoom/Zoom.h"
 #include "ui/main/RefusalSign.h"
-#include "ui/main/SaveFile.h"
 #include "ui/main/frmFenwa.h"
+#include "ui/results/SaveFile.h"
 
 #include <QMenu>
 #include <QMessageBox>

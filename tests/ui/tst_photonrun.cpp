@@ -13,8 +13,8 @@
 #include "run/PhotonRun.h"
 #include "run/ScreenPanel.h"
 #include "ui/main/RefusalSign.h"
-#include "ui/main/SaveFile.h"
 #include "ui/main/frmFenwa.h"
+#include "ui/results/SaveFile.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -10,8 +10,8 @@
 #include "model/PhotonCount.h"
 #include "run/PhotonRun.h"
 #include "ui/main/RefusalSign.h"
-#include "ui/main/ResultsExport.h"
 #include "ui/main/frmFenwa.h"
+#include "ui/results/ResultsExport.h"
 
 namespace fenwa::ui {
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "ui/main/SaveFile.h"
+#include "ui/results/SaveFile.h"
 
 #include "display/zoom/Zoom.h"
 

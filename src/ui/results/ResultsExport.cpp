@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "ui/main/ResultsExport.h"
+#include "ui/results/ResultsExport.h"
 
 #include "display/controls/PictureBox.h"
 #include "display/forms/Form.h"
@@ -10,7 +10,7 @@
 #include "run/CountsCsv.h"
 #include "run/PhotonRun.h"
 #include "run/RunPicture.h"
-#include "ui/main/SaveFile.h"
+#include "ui/results/SaveFile.h"
 
 #include <QAction>
 #include <QBuffer>
