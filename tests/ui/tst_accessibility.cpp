@@ -103,12 +103,12 @@ private slots:
         QCOMPARE(window->photonRun().Record().Count, 300);
 
         QStringList visited;
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 10; ++i) {
             Press(Qt::Key_Tab);
             visited << Focused();
         }
-        QCOMPARE(visited, QStringList({"hsbN", "cmdEnd", "cmdHelp", "cmdSlitNo(1)", "cmdSlitNo(2)",
-                                       "cmdSlitNo(3)", "GetSrc", "txtN"}));
+        QCOMPARE(visited, QStringList({"Pic", "Histo", "hsbN", "cmdEnd", "cmdHelp", "cmdSlitNo(1)",
+                                       "cmdSlitNo(2)", "cmdSlitNo(3)", "GetSrc", "txtN"}));
 
         // Back to the one-slit button, and select it.
         Press(Qt::Key_Backtab, 4);
@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(fake.openedUrls.size(), 2);
 
         // The help window opens on Enter and closes on Esc.
-        Press(Qt::Key_Tab, 4);
+        Press(Qt::Key_Tab, 6);
         QCOMPARE(Focused(), QStringLiteral("cmdHelp"));
         QString practised;
         bool closed = false;
