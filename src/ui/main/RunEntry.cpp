@@ -11,6 +11,7 @@
 #include "run/PhotonRun.h"
 #include "ui/main/ResultsExport.h"
 #include "ui/main/frmFenwa.h"
+#include "ui/speech/Narrator.h"
 
 namespace fenwa::ui {
 
@@ -28,6 +29,7 @@ void frmFenwa::Pic_Click() {
         environment_.Beep();
         txtN->setText(QString::number(MostPhotons));
         txtN->setFocus(Qt::OtherFocusReason);
+        narrator_->CountRefused(true);
         return;
     }
     if (!count || *count < FewestPhotons) {
@@ -36,6 +38,7 @@ void frmFenwa::Pic_Click() {
         environment_.Beep();
         txtN->setFocus(Qt::OtherFocusReason);
         txtN->selectAll();
+        narrator_->CountRefused(false);
         return;
     }
     const std::int32_t n = *count;

@@ -15,6 +15,7 @@
 #include "run/PhotonRun.h"
 #include "ui/main/ResultsExport.h"
 #include "ui/main/ZoomPolicy.h"
+#include "ui/speech/Narrator.h"
 
 namespace fenwa::ui {
 
@@ -27,9 +28,13 @@ frmFenwa::frmFenwa(model::RandomSource& random, display::Environment& environmen
     GetSrc->setCursor(Qt::PointingHandCursor);
     SetCancelButton(cmdEnd);
     surface().SetPaintHandler([this] { Form_Paint(); });
-    for (int i = 1; i <= 3; ++i)
+    for (int i = 1; i <= 3; ++i) {
+        // One choice of three: assistive technology hears which is checked.
+        cmdSlitNo[i]->setCheckable(true);
+        cmdSlitNo[i]->setAutoExclusive(true);
         connect(cmdSlitNo[i], &display::CommandButton::Click, this,
                 [this, i] { cmdSlitNo_Click(static_cast<std::int16_t>(i)); });
+    }
     connect(cmdHelp, &display::CommandButton::Click, this, &frmFenwa::cmdHelp_Click);
     connect(GetSrc, &display::Label::Click, this, &frmFenwa::GetSrc_Click);
     connect(cmdEnd, &display::CommandButton::Click, this, &frmFenwa::cmdEnd_Click);
@@ -46,11 +51,15 @@ frmFenwa::frmFenwa(model::RandomSource& random, display::Environment& environmen
     zoom_ = new ZoomPolicy(*this, environment_);
     zoom_->AddActions(*results_->PanelMenu);
     connect(Pic, &display::PictureBox::Click, this, &frmFenwa::Pic_Click);
+    Pic->SetKeyboardClick(true); // Enter or Space on the screen starts a run, as a click does
+    Histo->SetAccessibleRole(QAccessible::Chart);
     Pic->surface().SetPaintHandler([this] { Pic_Paint(); });
     Histo->surface().SetPaintHandler([this] { Histo_Paint(); });
     connect(run_, &run::PhotonRun::Finished, this, &frmFenwa::RunFinished);
     // A closed window is drawn on no more.
     connect(this, &Form::Closed, run_, &run::PhotonRun::Stop);
+    // It hears of a run after the window has put the focus back.
+    narrator_ = new Narrator(*this, *Pic, *Histo, *run_, apparatus_);
 
     txtN->SetKeyPress([this](std::int16_t& key) { txtN_KeyPress(key); });
     txtN->SetDigitsOnly();
@@ -83,6 +92,7 @@ void frmFenwa::Form_Load() {
     txtN->setText(dspCommon::NumToStr(PhotonCount));
     txtN->SetSelStart(int(txtN->text().size()));
     txtN->setFocus(Qt::OtherFocusReason);
+    narrator_->ApparatusChanged();
     zoom_->Restore();
     show();
 }

@@ -21,6 +21,7 @@ class PhotonRun;
 
 namespace fenwa::ui {
 
+class Narrator;
 class ResultsExport;
 class ZoomPolicy;
 
@@ -79,6 +80,7 @@ private:
     run::PhotonRun* run_; // the dots, the bins and the pacing of the last run
     ResultsExport* results_;
     ZoomPolicy* zoom_;
+    Narrator* narrator_;
     QString savedPrompt_; // lblMSG's caption while a run has it cleared
     QString TitleHead;
     QString TitleTail;
