@@ -23,10 +23,8 @@ QString Fixed(double value, int decimals) {
 
 } // namespace
 
-QByteArray CountsCsv(const FinishedRun& run) {
-    const QString lineEnd = QStringLiteral("\r\n");
-    QString text = QChar(0xFEFF) + QStringLiteral("ビン,高さ（mm）,度数,理論値") + lineEnd;
-    // The prediction for what was drawn: each arrangement's share of the run.
+// The prediction for what was drawn: each arrangement's share of the run.
+std::vector<double> PredictedCounts(const FinishedRun& run) {
     std::vector<double> expected(model::Bins + 1, 0.0);
     for (const ArrangementCount& arrangement : run.Record.Arrangements) {
         const std::vector<double> share =
@@ -34,6 +32,13 @@ QByteArray CountsCsv(const FinishedRun& run) {
         for (std::size_t k = 0; k < expected.size(); ++k)
             expected[k] += share[k];
     }
+    return expected;
+}
+
+QByteArray CountsCsv(const FinishedRun& run) {
+    const QString lineEnd = QStringLiteral("\r\n");
+    QString text = QChar(0xFEFF) + QStringLiteral("ビン,高さ（mm）,度数,理論値") + lineEnd;
+    const std::vector<double> expected = PredictedCounts(run);
     const double binWidth = model::BinWidth(run.Apparatus);
     for (int k = 0; k <= model::Bins; ++k) {
         const double centre = k * binWidth - run.Apparatus.YMax; // [m]

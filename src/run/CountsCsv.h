@@ -7,6 +7,7 @@
 #include "run/FinishedRun.h"
 
 #include <QByteArray>
+#include <vector>
 
 namespace fenwa::run {
 
@@ -16,5 +17,9 @@ namespace fenwa::run {
 // screen negative), the run's count, and the count the intensity predicts
 // for the photons drawn under each arrangement, added up.
 QByteArray CountsCsv(const FinishedRun& run);
+
+// The counts the intensity predicts in bins 0 to Bins for the photons drawn
+// under each arrangement of a finished run, added up.
+std::vector<double> PredictedCounts(const FinishedRun& run);
 
 } // namespace fenwa::run

@@ -57,6 +57,7 @@ void PhotonRun::Start(std::int32_t photons) {
     screen_.SetForeColor(DotColour);
     if (heldAt_) heldAt_ = start_; // a run set up while held waits for the resume
     active_ = true;
+    emit Started();
     Tick();
 }
 
@@ -91,9 +92,11 @@ void PhotonRun::Tick() {
     if (now < lastLook_) start_ -= lastLook_ - now;
     lastLook_ = now;
     // Photon 1 leaves at once; photon i + 1 once the clock has passed T0 + i P.
+    const std::int32_t before = record_.Stored;
     while (active_ && record_.Stored < record_.Count &&
            (record_.Stored == 0 || now > start_ + record_.Stored * period_))
         EmitPhoton();
+    if (active_ && record_.Stored != before) emit Progressed();
     if (!active_) return; // a handler stopped the run in the middle
     const double due = start_ + record_.Stored * period_;
     if (record_.Stored == record_.Count && now > due) {

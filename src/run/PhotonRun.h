@@ -70,6 +70,10 @@ public:
     static constexpr double MaximumTick = 1.0; // seconds
 
 signals:
+    // Once set up, before the first photon.
+    void Started();
+    // After each look at the clock that brought photons.
+    void Progressed();
     // After the last photon, with the histogram drawn.
     void Finished();
 

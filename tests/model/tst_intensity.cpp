@@ -4,6 +4,7 @@
 
 #include "model/Apparatus.h"
 #include "model/ExpectedCounts.h"
+#include "model/Fringes.h"
 #include "model/Intensity.h"
 
 #include <QTest>
@@ -57,6 +58,8 @@ private slots:
     void averageOverTheScreen_data();
     void averageOverTheScreen();
     void expectedCountsOfTwoSlitsBinByBin();
+    void fringesOfTheDefaultApparatus_data();
+    void fringesOfTheDefaultApparatus();
 };
 
 void TestIntensity::valuesOfTheDefaultApparatus_data() {
@@ -227,6 +230,72 @@ void TestIntensity::expectedCountsOfTwoSlitsBinByBin() {
     QVERIFY(std::abs(std::accumulate(counts.begin(), counts.end(), 0.0) - 1000) < 1e-9);
     QVERIFY(std::abs(counts[0] - 9.987) < 1e-3);   // half a bin on a bright fringe
     QVERIFY(std::abs(counts[50] - 19.974) < 1e-3); // a whole bin on the central one
+}
+
+// Heights in fringe spacings, lambda L / d, half of YMax; the exact paths
+// move them by a few parts in a million of that, except the dark lines of
+// three slits: the outer slits' paths differ by d^2 / L besides, and those
+// lines move by a hundredth of a third and stay a little lit.
+void TestIntensity::fringesOfTheDefaultApparatus_data() {
+    QTest::addColumn<int>("slits");
+    QTest::addColumn<QList<double>>("bright");
+    QTest::addColumn<QList<double>>("faint");
+    QTest::addColumn<QList<double>>("dark");
+    QTest::addColumn<double>("darkTolerance");
+    // The side lobe of one slit peaks where tan(beta) = beta: 4.4934 / pi.
+    QTest::newRow("one slit") << 1 << QList<double>{0} << QList<double>{-1.4303, 1.4303}
+                              << QList<double>{-2, -1, 1, 2} << 1e-4;
+    QTest::newRow("two slits") << 2 << QList<double>{-2, -1, 0, 1, 2} << QList<double>{}
+                               << QList<double>{-1.5, -0.5, 0.5, 1.5} << 1e-4;
+    QTest::newRow("three slits") << 3 << QList<double>{-2, -1, 0, 1, 2}
+                                 << QList<double>{-1.5, -0.5, 0.5, 1.5}
+                                 << QList<double>{-5 / 3.0, -4 / 3.0, -2 / 3.0, -1 / 3.0,
+                                                  1 / 3.0,  2 / 3.0,  4 / 3.0,  5 / 3.0}
+                                 << 5e-3;
+}
+
+void TestIntensity::fringesOfTheDefaultApparatus() {
+    QFETCH(int, slits);
+    QFETCH(QList<double>, bright);
+    QFETCH(QList<double>, faint);
+    QFETCH(QList<double>, dark);
+    QFETCH(double, darkTolerance);
+    const Apparatus apparatus = DefaultApparatus(std::int16_t(slits));
+    const double spacing = apparatus.YMax / 2;
+    const fenwa::model::FringeMap map = fenwa::model::FindFringes(apparatus);
+    const auto check = [&](const std::vector<fenwa::model::Fringe>& found,
+                           const QList<double>& expected, double tolerance, const char* kind) {
+        QCOMPARE(qsizetype(found.size()), expected.size());
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            const fenwa::model::Fringe& fringe = found[std::size_t(i)];
+            QVERIFY2(std::abs(fringe.Y / spacing - expected[i]) < tolerance,
+                     qPrintable(QString::asprintf("%s %lld at %.6f", kind, i, fringe.Y / spacing)));
+            QCOMPARE(fringe.AtEdge, std::abs(expected[i]) == 2);
+        }
+    };
+    check(map.Bright, bright, 1e-4, "bright");
+    check(map.Faint, faint, 1e-4, "faint");
+    check(map.Dark, dark, darkTolerance, "dark");
+    for (const auto& fringe : map.Bright)
+        QVERIFY(fringe.Level > 0.98);
+    for (const auto& fringe : map.Faint)
+        QVERIFY(fringe.Level < 0.5);
+    // Each dark line is darker than a micrometre either side of it.
+    for (const auto& fringe : map.Dark) {
+        QVERIFY(fringe.Level < 0.01);
+        for (const double side : {-1e-6, 1e-6})
+            if (std::abs(fringe.Y + side) <= apparatus.YMax)
+                QVERIFY(Intensity(apparatus, fringe.Y + side) > fringe.Level);
+    }
+
+    // The bright bands of two slits: cos^2 falls to half a quarter of a
+    // spacing from the peak, and the top one ends at the edge.
+    if (slits == 2) {
+        const auto centre = fenwa::model::HalfMaximumSpan(apparatus, map.Bright[2]);
+        QVERIFY(std::abs(centre.To / spacing - 0.25) < 1e-4 && centre.From == -centre.To);
+        const auto top = fenwa::model::HalfMaximumSpan(apparatus, map.Bright[0]);
+        QVERIFY(top.From == -apparatus.YMax && std::abs(top.To / spacing + 1.75) < 1e-4);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestIntensity)

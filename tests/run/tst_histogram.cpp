@@ -13,10 +13,12 @@
 #include "model/Intensity.h"
 #include "run/CountsCsv.h"
 #include "run/HistogramPanel.h"
+#include "run/Narration.h"
 #include "run/RunPicture.h"
 
 #include <QtTest>
 #include <cmath>
+#include <numbers>
 
 using namespace fenwa;
 using display::BgrColor;
@@ -217,6 +219,90 @@ private slots:
         panels.setDevicePixelRatio(2);
         const QImage picture = run::RunPicture(mixed, panels, 1.0, caption, {"Arial", 12});
         QCOMPARE(picture.dotsPerMeterX(), 2 * qRound(96 / 0.0254));
+    }
+
+    // The central band of two slits spans a quarter of a spacing either side,
+    // 6.25 bins: bins 44 to 56 count, 43 and 57 do not. Far from the slits the
+    // light is cos^2(k y), whose integral is y / 2 + sin(2 k y) / (4 k).
+    void brightFringesCountTheBinsOfTheirBands() {
+        const model::Apparatus apparatus = model::DefaultApparatus(2);
+        run::FinishedRun finished{apparatus, Finished(1000, 0)};
+        finished.Record.Arrangements = {{apparatus, 1000}};
+        for (const int bin : {0, 6, 7, 43, 44, 56, 57})
+            finished.Record.BinCounts[std::size_t(bin)] = 1;
+        const std::vector<run::FringeCount> fringes = run::CountBrightFringes(finished);
+        QCOMPARE(fringes.size(), std::size_t(5));
+        QVERIFY(fringes[0].AtEdge && fringes[0].Y < 0 && !fringes[2].AtEdge);
+        QCOMPARE(fringes[0].Counted, 2); // bins 0 to 6 from the top edge
+        QCOMPARE(fringes[2].Counted, 2);
+        const double k =
+            std::numbers::pi * apparatus.SlitSize / (apparatus.WaveLen * apparatus.ScreenDist);
+        const double y = 6.5 * model::BinWidth(apparatus);
+        const double centre = 1000 * (y + std::sin(2 * k * y) / (2 * k)) / apparatus.YMax;
+        QVERIFY2(std::abs(fringes[2].Predicted - centre) < 0.01,
+                 qPrintable(QString::number(fringes[2].Predicted)));
+        QVERIFY(std::abs(fringes[0].Predicted * 2 - fringes[1].Predicted) < 1); // half a band
+
+        const QString end = run::RunEndSentence(finished);
+        QVERIFY2(end.contains(QStringLiteral("1000 個のうち 4 個")), qPrintable(end));
+    }
+
+    // What the panels say of a run names the slits, the count and the
+    // fringes' heights in millimetres, the top edge included.
+    void narrationNamesTheRun_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("fragments");
+        const model::Apparatus two = model::DefaultApparatus(2);
+        const model::Apparatus one = model::DefaultApparatus(1);
+        run::FinishedRun three{model::DefaultApparatus(3), Finished(2000, 20)};
+        three.Record.Arrangements = {{model::DefaultApparatus(3), 2000}};
+        run::FinishedRun mixed{one, Finished(2000, 20)};
+        mixed.Record.Arrangements = {{two, 1100}, {one, 900}};
+        QTest::newRow("screen during a run")
+            << run::ScreenDescription(two, {{two, 499}}, 499, 1000)
+            << QStringList{"２重スリット", "1000 個のうち 499 個",
+                           "0、±6.3 mm と上下の端 ±12.7 mm の 5 本", "暗い縞は ±3.2、±9.5 mm"};
+        QTest::newRow("screen at the end")
+            << run::ScreenDescription(one, {}, 100, 100)
+            << QStringList{"単スリット", "100 個がすべて", "0 mm の 1 本", "弱い縞は ±9.1 mm",
+                           "暗い縞は ±6.3 mm と上下の端 ±12.7 mm"};
+        QTest::newRow("histogram at the end")
+            << run::HistogramDescription(three)
+            << QStringList{"３重スリット、フォトン 2000 個",
+                           "上端 12.7 mm で 80 個（理論値 175 個）",
+                           "中央で 140 個（理論値 351 個）", "弱い縞は ±3.2、±9.5 mm"};
+        // One slit's central band holds 0.778 of its light, and 0.25 of two slits'.
+        QTest::newRow("slits changed in the run")
+            << run::RunEndSentence(mixed)
+            << QStringList{
+                   "フォトン 2000 個（２重スリットで 1100 個、単スリットで 900 個）のうち 460 個",
+                   "理論値 975 個"};
+        QTest::newRow("start") << run::RunStartSentence(two, 1000)
+                               << QStringList{"２重スリット", "1000 個"};
+        QTest::newRow("too many") << run::CountRefusedSentence(true)
+                                  << QStringList{"100 から 10000 まで", "10000 にしました"};
+        QTest::newRow("one slit's readout")
+            << run::ApparatusLines(model::DefaultApparatus(1)).join(u'/')
+            << QStringList{"距離 5.00 m/", "幅 0.50 mm/", "0.633 μm/", "長さ 2.53 cm"};
+    }
+
+    void narrationNamesTheRun() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, fragments);
+        for (const QString& fragment : fragments)
+            QVERIFY2(text.contains(fragment), qPrintable(text + QStringLiteral(" / ") + fragment));
+    }
+
+    // Quarters are told as they are passed, and only where a quarter lasts
+    // a second: 500 photons take four.
+    void quartersOfARun() {
+        QCOMPARE(run::QuartersArrived(249, 1000), 0);
+        QCOMPARE(run::QuartersArrived(250, 1000), 1);
+        QCOMPARE(run::QuartersArrived(999, 1000), 3);
+        QCOMPARE(run::QuartersArrived(1000, 1000), 4);
+        QVERIFY(!run::TellsQuarters(499));
+        QVERIFY(run::TellsQuarters(500));
+        QVERIFY(run::RunProgressSentence(2, 503) != run::RunProgressSentence(3, 503));
     }
 };
 

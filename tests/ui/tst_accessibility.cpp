@@ -3,15 +3,18 @@
 // SPDX-License-Identifier: MIT
 
 #include "MainWindowFixture.h"
+#include "display/controls/Announcer.h"
 #include "display/controls/Label.h"
 #include "display/controls/TextBox.h"
 #include "display/text/Fonts.h"
+#include "display/zoom/Zoom.h"
 #include "run/PhotonRun.h"
 #include "ui/help/frmFenwaHelp.h"
 #include "ui/main/frmFenwa.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QMenu>
 #include <QtTest>
 
 using namespace fenwa;
@@ -27,10 +30,28 @@ public:
     float RandomNext() override { return 0.5f; }
 };
 
+QAccessibleInterface* Face(QWidget* control) {
+    return QAccessible::queryAccessibleInterface(control);
+}
+
 QString AccessibleName(QWidget* control) {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    QAccessibleInterface* face = Face(control);
     return face ? face->text(QAccessible::Name) : QString();
 }
+
+// What a screen reader hears: the window's notification, read each time it
+// appears.
+struct Hearing : QObject {
+    explicit Hearing(QWidget& window) : notice(window.findChild<display::Announcer*>()) {
+        notice->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) sentences << AccessibleName(notice);
+        return false;
+    }
+    display::Announcer* notice;
+    QStringList sentences;
+};
 
 // The text a control shows, which names it where it has one.
 QString Caption(QWidget* control) {
@@ -103,12 +124,12 @@ private slots:
         QCOMPARE(window->photonRun().Record().Count, 300);
 
         QStringList visited;
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 10; ++i) {
             Press(Qt::Key_Tab);
             visited << Focused();
         }
-        QCOMPARE(visited, QStringList({"hsbN", "cmdEnd", "cmdHelp", "cmdSlitNo(1)", "cmdSlitNo(2)",
-                                       "cmdSlitNo(3)", "GetSrc", "txtN"}));
+        QCOMPARE(visited, QStringList({"Pic", "Histo", "hsbN", "cmdEnd", "cmdHelp", "cmdSlitNo(1)",
+                                       "cmdSlitNo(2)", "cmdSlitNo(3)", "GetSrc", "txtN"}));
 
         // Back to the one-slit button, and select it.
         Press(Qt::Key_Backtab, 4);
@@ -125,7 +146,7 @@ private slots:
         QCOMPARE(fake.openedUrls.size(), 2);
 
         // The help window opens on Enter and closes on Esc.
-        Press(Qt::Key_Tab, 4);
+        Press(Qt::Key_Tab, 6);
         QCOMPARE(Focused(), QStringLiteral("cmdHelp"));
         QString practised;
         bool closed = false;
@@ -143,6 +164,176 @@ private slots:
         QVERIFY(closed);
         QCOMPARE(fake.ends, 0);
         QVERIFY(window->isVisible());
+    }
+    // What each control is to assistive technology, beyond its name.
+    void facesTellWhatTheControlsAre_data() {
+        QTest::addColumn<QString>("control"); // the window itself where empty
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QStringList>("actions"); // left unchecked where empty
+        QTest::addColumn<int>("checked");         // -1: not a choice
+        QTest::addColumn<QString>("description");
+        QTest::newRow("screen") << "Pic" << int(QAccessible::Graphic)
+                                << QStringList{"Press", "ShowMenu", "SetFocus"} << -1
+                                << "まだフォトンは届いていません。";
+        QTest::newRow("histogram") << "Histo" << int(QAccessible::Chart)
+                                   << QStringList{"ShowMenu", "SetFocus"} << -1 << "実験が終わると";
+        QTest::newRow("download") << "GetSrc" << int(QAccessible::Link)
+                                  << QStringList{"Press", "SetFocus"} << -1 << "";
+        QTest::newRow("chosen slits")
+            << "cmdSlitNo(2)" << int(QAccessible::RadioButton) << QStringList{} << 1 << "";
+        QTest::newRow("other slits")
+            << "cmdSlitNo(1)" << int(QAccessible::RadioButton) << QStringList{} << 0 << "";
+        QTest::newRow("prompt") << "lblMSG" << int(QAccessible::StaticText) << QStringList{} << -1
+                                << "";
+        QTest::newRow("readout") << "" << int(QAccessible::Window) << QStringList{} << -1
+                                 << "スリットの間隔 0.50 mm\n光の波長（He-Ne レーザー) 0.633 μm";
+        QTest::newRow("notification")
+            << "announcer" << int(QAccessible::Notification) << QStringList{} << -1 << "";
+    }
+
+    void facesTellWhatTheControlsAre() {
+        QFETCH(QString, control);
+        QFETCH(int, role);
+        QFETCH(QStringList, actions);
+        QFETCH(int, checked);
+        QFETCH(QString, description);
+        QWidget* widget = control.isEmpty() ? window.get() : window->findChild<QWidget*>(control);
+        QAccessibleInterface* face = Face(widget);
+        QCOMPARE(int(face->role()), role);
+        if (!actions.isEmpty()) QCOMPARE(face->actionInterface()->actionNames(), actions);
+        if (checked >= 0) QCOMPARE(int(face->state().checked), checked);
+        QVERIFY(face->text(QAccessible::Description).contains(description));
+    }
+
+    // A run of 1000 is told at its start, each quarter and its end; one of
+    // 100 lasts a second, too short for its quarters.
+    void aRunIsToldAsItGoes_data() {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QStringList>("told");
+        QTest::newRow("1000") << "1000"
+                              << QStringList{"1000 個の実験を始めます", "（4 分の 1）", "（半分）",
+                                             "（4 分の 3）", "1000 個のうち 1000 個が明るい縞"};
+        QTest::newRow("100") << "100"
+                             << QStringList{"100 個の実験を始めます",
+                                            "100 個のうち 100 個が明るい縞"};
+    }
+
+    void aRunIsToldAsItGoes() {
+        QFETCH(QString, count);
+        QFETCH(QStringList, told);
+        Hearing hearing(*window);
+        window.Type(count);
+        QTest::keyClick(window->txtN, Qt::Key_Return);
+        QVERIFY(window->running());
+        window.RunToEnd();
+        QCOMPARE(hearing.sentences.size(), told.size());
+        for (qsizetype i = 0; i < told.size(); ++i)
+            QVERIFY2(hearing.sentences[i].contains(told[i]), qPrintable(hearing.sentences[i]));
+        for (QWidget* panel : {window->Pic, window->Histo}) {
+            const QString description = Face(panel)->text(QAccessible::Description);
+            for (const QString& fragment :
+                 {count + QStringLiteral(" 個"), QStringLiteral("２重"), QStringLiteral("±6.3 mm")})
+                QVERIFY2(description.contains(fragment), qPrintable(description));
+        }
+        QCOMPARE(Focused(), QStringLiteral("txtN"));
+    }
+
+    void aRefusedCountIsToldWithItsRange_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("lowered");
+        QTest::newRow("above") << "20000" << true;
+        QTest::newRow("below") << "99" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+
+    void aRefusedCountIsToldWithItsRange() {
+        QFETCH(QString, typed);
+        QFETCH(bool, lowered);
+        Hearing hearing(*window);
+        window.Type(typed);
+        QTest::keyClick(window->txtN, Qt::Key_Return);
+        QVERIFY(!window->running());
+        QCOMPARE(fake.beeps, 1);
+        QCOMPARE(hearing.sentences.size(), 1);
+        QVERIFY(hearing.sentences[0].contains(QStringLiteral("100 から 10000 まで")));
+        QCOMPARE(hearing.sentences[0].contains(QStringLiteral("10000 にしました")), lowered);
+    }
+
+    // A press of the chosen button still clicks; the arrows choose nothing.
+    void theSlitButtonsAreOneCheckedSet() {
+        const auto checked = [this](int i) { return Face(window->cmdSlitNo[i])->state().checked; };
+        QSignalSpy clicks(window->cmdSlitNo[1], &display::CommandButton::Click);
+        QTest::mouseClick(window->cmdSlitNo[1], Qt::LeftButton);
+        QTest::mouseClick(window->cmdSlitNo[1], Qt::LeftButton);
+        QCOMPARE(clicks.count(), 2);
+        QVERIFY(checked(1) && !checked(2) && !checked(3));
+        QVERIFY(Face(window.get())->text(QAccessible::Description).contains(u"スリットの幅"));
+        // Left from the chosen one goes back along the tab order, not to the
+        // button on its left, which it would choose.
+        window->cmdSlitNo[1]->setFocus(Qt::TabFocusReason);
+        Press(Qt::Key_Left);
+        QCOMPARE(Focused(), QStringLiteral("cmdHelp"));
+        QCOMPARE(window->apparatus().SlitCount, std::int16_t(1));
+    }
+
+    // Enter on the screen starts a run; the Menu key and Shift+F10 open the
+    // panels' menu; the download link is pressed through its face.
+    void thePanelsAndTheLinkTakeTheKeyboard() {
+        Press(Qt::Key_Tab);
+        QCOMPARE(Focused(), QStringLiteral("Pic"));
+        Press(Qt::Key_Return);
+        QVERIFY(window->running());
+        window.RunToEnd();
+        QCOMPARE(Focused(), QStringLiteral("txtN"));
+        QMenu* menu = window->results().PanelMenu;
+        for (const auto& [panel, key, modifiers] :
+             {std::tuple{window->Histo, Qt::Key_Menu, Qt::NoModifier},
+              std::tuple{window->Pic, Qt::Key_F10, Qt::ShiftModifier}}) {
+            QTest::keyClick(panel, key, modifiers);
+            QVERIFY(menu->isVisible());
+            menu->close();
+        }
+        QTest::keyClick(window->Histo, Qt::Key_Space); // the histogram is no button
+        QVERIFY(!window->running());
+        Face(window->GetSrc)
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(fake.openedUrls.size(), 1);
+    }
+
+    // The ring just inside the border is all that the focus changes.
+    void theFocusRingIsAllThatChanges() {
+        const QImage before = window->Pic->grab().toImage();
+        window->Pic->setFocus(Qt::TabFocusReason);
+        const QImage after = window->Pic->grab().toImage();
+        const qreal ratio = after.devicePixelRatio();
+        const int border = display::PictureBox::BorderWidth * display::LineWidth();
+        const QRect ring = window->Pic->rect().adjusted(border, border, -border, -border);
+        const int width = 3 * display::LineWidth();
+        int changed = 0;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x) {
+                if (after.pixel(x, y) == before.pixel(x, y)) continue;
+                const QPoint at(int(x / ratio), int(y / ratio));
+                QVERIFY(ring.contains(at) &&
+                        !ring.adjusted(width, width, -width, -width).contains(at));
+                ++changed;
+            }
+        QVERIFY(changed > 0);
+    }
+
+    // The help window is a dialog whose description holds its painted lines.
+    void theHelpWindowReadsAsADialog() {
+        QStringList lines;
+        int role = 0;
+        QVERIFY(window.WithHelpWindow([&](frmFenwaHelp& help) {
+            role = int(Face(&help)->role());
+            lines = Face(&help)->text(QAccessible::Description).split(u'\n');
+        }));
+        QCOMPARE(role, int(QAccessible::Dialog));
+        QCOMPARE(lines.size(), 8);
+        QCOMPARE(lines[0], QStringLiteral("フォトンの個数を指定する方法は，いくつかあります。"));
+        QCOMPARE(lines[3], QStringLiteral("[2A] 左右のボタン Ａ をクリックしてみて下さい。"));
     }
 };
 

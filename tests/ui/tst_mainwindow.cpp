@@ -162,13 +162,13 @@ private slots:
     void tabOrderFollowsTheTable() {
         QStringList order;
         QWidget* at = window->txtN;
-        for (int i = 0; i < 7; ++i, at = at->nextInFocusChain()) {
+        for (int i = 0; i < 9; ++i, at = at->nextInFocusChain()) {
             while (!(at->focusPolicy() & Qt::TabFocus))
                 at = at->nextInFocusChain();
             order << at->objectName();
         }
-        QCOMPARE(order, QStringList({"txtN", "hsbN", "cmdEnd", "cmdHelp", "cmdSlitNo(1)",
-                                     "cmdSlitNo(2)", "cmdSlitNo(3)"}));
+        QCOMPARE(order, QStringList({"txtN", "Pic", "Histo", "hsbN", "cmdEnd", "cmdHelp",
+                                     "cmdSlitNo(1)", "cmdSlitNo(2)", "cmdSlitNo(3)"}));
     }
 
     void slitButtonsRetitleAndMark_data() {

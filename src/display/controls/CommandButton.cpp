@@ -8,6 +8,7 @@
 #include "display/surface/FocusFrame.h"
 #include "display/zoom/Zoom.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace fenwa::display {
@@ -21,6 +22,26 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
 void CommandButton::SetBackColor(BgrColor colour) {
     backColor_ = colour;
     update();
+}
+
+template <class Handler> void CommandButton::AsLoneButton(Handler handler) {
+    const bool exclusive = autoExclusive();
+    setAutoExclusive(false);
+    handler();
+    setAutoExclusive(exclusive);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down)
+        AsLoneButton([&] { QPushButton::keyPressEvent(event); });
+    else
+        QPushButton::keyPressEvent(event);
+}
+
+// A set's focused button would take the other buttons out of the Tab order.
+void CommandButton::focusInEvent(QFocusEvent* event) {
+    AsLoneButton([&] { QPushButton::focusInEvent(event); });
 }
 
 void CommandButton::paintEvent(QPaintEvent*) {

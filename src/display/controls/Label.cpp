@@ -4,6 +4,7 @@
 
 #include "display/controls/Label.h"
 
+#include "display/controls/AccessibleFaces.h"
 #include "display/surface/FocusFrame.h"
 #include "display/zoom/Zoom.h"
 
@@ -18,6 +19,7 @@ Label::Label(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
     setIndent(0);
+    InstallAccessibleFaces();
 }
 
 void Label::SetCaption(const QString& caption) {
@@ -58,7 +60,10 @@ void Label::SetLeft(int x) { move(ToScreen(x), y()); }
 
 void Label::ApplyZoom() { SetBorder(border_); }
 
-void Label::SetKeyboardClick(bool on) { setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus); }
+void Label::SetKeyboardClick(bool on) {
+    setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+    RenewAccessibleFace(*this); // a link, or a plain label again
+}
 
 void Label::FitCaption() {
     if (!autoSize_) return;

@@ -33,7 +33,8 @@ public:
     void SetAutoSize(bool on);
     void SetBorder(bool on);
     // A label used as a button takes the focus by Tab and clicks on Enter or
-    // Space, so that what it does is in reach of the keyboard.
+    // Space, so that what it does is in reach of the keyboard; assistive
+    // technology sees a link that it can press.
     void SetKeyboardClick(bool on);
     // Moves the label; x in the pixels of its window's design.
     void SetLeft(int x);

@@ -4,9 +4,13 @@
 
 #include "display/controls/PictureBox.h"
 
+#include "display/controls/AccessibleFaces.h"
 #include "display/surface/Bevel.h"
+#include "display/surface/FocusFrame.h"
 #include "display/zoom/Zoom.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,6 +21,8 @@ PictureBox::PictureBox(QWidget* parent)
       surface_(*this, QMargins(BorderWidth, BorderWidth, BorderWidth, BorderWidth)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     surface_.SetScaleMode(Surface::Pixels);
+    InstallAccessibleFaces();
+    RenewAccessibleFace(*this);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -28,6 +34,10 @@ void PictureBox::paintEvent(QPaintEvent*) {
                colours.color(QPalette::Shadow), colours.color(QPalette::Midlight)},
               LineWidth());
     surface_.Blit(painter);
+    // Only the keyboard brings the focus here, so the ring shows whenever it
+    // is, just inside the border.
+    const int border = BorderWidth * LineWidth();
+    DrawFocusFrame(painter, *this, rect().adjusted(border, border, -border, -border), true);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
@@ -39,6 +49,27 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click) emit Click();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        OpenMenuFromKeyboard();
+        return;
+    }
+    if (keyboardClick_ && modifiers == Qt::NoModifier &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        emit Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureBox::OpenMenuFromKeyboard() {
+    const QPoint centre = rect().center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre));
+    QCoreApplication::sendEvent(this, &menu);
 }
 
 } // namespace fenwa::display

@@ -63,7 +63,9 @@ void Configure(PictureBox& picture, const ControlSpec&, const FontSpec& font) {
     picture.surface().SetFontName(font.name);
     picture.surface().SetFontSize(font.points);
     picture.surface().SetFontBold(font.bold);
-    picture.setFocusPolicy(Qt::NoFocus);
+    // The keyboard reaches a panel at its tab index, to hear what it shows and
+    // to open its menu; a click does not take the focus from where it is.
+    picture.setFocusPolicy(Qt::TabFocus);
 }
 
 // Makes the control that the row's slot asks for and puts it there.

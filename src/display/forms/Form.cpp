@@ -4,6 +4,7 @@
 
 #include "display/forms/Form.h"
 
+#include "display/controls/AccessibleFaces.h"
 #include "display/controls/CommandButton.h"
 #include "display/controls/KeyCodes.h"
 #include "display/controls/Label.h"
@@ -13,6 +14,7 @@
 #include "display/zoom/Twips.h"
 #include "display/zoom/Zoom.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -26,9 +28,34 @@
 
 namespace fenwa::display {
 
+namespace {
+
+// A window is a frame to assistive technology, a dialog once it is shown as
+// one; its description is its accessible description.
+class WindowFace : public QAccessibleWidget {
+public:
+    explicit WindowFace(Form& form) : QAccessibleWidget(&form) {}
+    QAccessible::Role role() const override {
+        return widget()->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window;
+    }
+};
+
+QAccessibleInterface* MakeWindowFace(const QString&, QObject* object) {
+    auto* form = qobject_cast<Form*>(object);
+    return form ? new WindowFace(*form) : nullptr;
+}
+
+} // namespace
+
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window), surface_(*this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setPalette(DesignPalette());
+    static const bool installed = [] {
+        QAccessible::installFactory(MakeWindowFace);
+        return true;
+    }();
+    (void)installed;
+    RenewAccessibleFace(*this);
 }
 
 void Form::SetBackColor(BgrColor colour) { surface_.SetBackColor(colour); }

@@ -44,6 +44,13 @@ void frmFenwaHelp::Form_Paint() {
     }
 }
 
+QString frmFenwaHelp::Instructions() {
+    QStringList lines;
+    for (const InstructionLine& line : Lines)
+        lines << QString::fromUtf16(line.text).trimmed();
+    return lines.join(u'\n');
+}
+
 // The controls keep their places when the window is resized, and so do the
 // lines that point at them: the user scale keeps the unit size of the design
 // instead of stretching with the window, which would pull the lines away from

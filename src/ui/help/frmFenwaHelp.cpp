@@ -29,6 +29,8 @@ frmFenwaHelp::frmFenwaHelp(display::Environment& environment) : environment_(env
                   Border::Sizable);
     SetBackColor(frmFenwaHelpDesign::BackColor);
     setWindowIcon(HelpIcon());
+    // The painted lines, for those who cannot see them.
+    setAccessibleDescription(Instructions());
     BuildControls(*this, frmFenwaHelpDesign::WindowFont(), frmFenwaHelpDesign::Controls(*this));
 
     // The control with tab index 0 holds the focus when the window opens.

@@ -36,8 +36,9 @@ private:
     // The user scale of the instruction lines: these corners at the design size.
     static constexpr double ScaleX1 = -1, ScaleY1 = -3, ScaleX2 = 20, ScaleY2 = 13;
 
-    // The instruction lines.
+    // The instruction lines, and the same as text for assistive technology.
     void Form_Paint();
+    static QString Instructions();
     void Form_Resize();
     void SetPos(float x, float y);
     void resizeEvent(QResizeEvent* event) override;

@@ -12,6 +12,7 @@
 #include "ui/main/RefusalSign.h"
 #include "ui/main/frmFenwa.h"
 #include "ui/results/ResultsExport.h"
+#include "ui/speech/Narrator.h"
 
 namespace fenwa::ui {
 
@@ -30,6 +31,7 @@ void frmFenwa::Pic_Click() {
         sign_->Show(Refusals::CountRange);
         txtN->setText(QString::number(MostPhotons));
         txtN->setFocus(Qt::OtherFocusReason);
+        narrator_->CountRefused(true);
         return;
     }
     if (!count || *count < FewestPhotons) {
@@ -39,6 +41,7 @@ void frmFenwa::Pic_Click() {
         sign_->Show(Refusals::CountRange);
         txtN->setFocus(Qt::OtherFocusReason);
         txtN->selectAll();
+        narrator_->CountRefused(false);
         return;
     }
     const std::int32_t n = *count;

@@ -5,6 +5,7 @@
 #include "display/controls/CommandButton.h"
 #include "display/controls/Label.h"
 #include "ui/main/frmFenwa.h"
+#include "ui/speech/Narrator.h"
 
 namespace fenwa::ui {
 
@@ -30,6 +31,7 @@ void frmFenwa::cmdSlitNo_Click(std::int16_t index) {
     surface().Cls();
     SetTitle();
     surface().Refresh();
+    narrator_->ApparatusChanged();
 }
 
 void frmFenwa::SetTitle() {
@@ -42,8 +44,10 @@ void frmFenwa::SetTitle() {
     case 3: lblA->SetCaption(TitleHead + QStringLiteral("３") + TitleTail); break;
     default: break;
     }
-    for (int i = 1; i <= 3; ++i)
+    for (int i = 1; i <= 3; ++i) {
         cmdSlitNo[i]->SetBackColor(i == apparatus_.SlitCount ? Selected : BackColor());
+        cmdSlitNo[i]->setChecked(i == apparatus_.SlitCount);
+    }
 }
 
 } // namespace fenwa::ui

@@ -16,6 +16,7 @@
 #include "ui/main/RefusalSign.h"
 #include "ui/main/ZoomPolicy.h"
 #include "ui/results/ResultsExport.h"
+#include "ui/speech/Narrator.h"
 
 namespace fenwa::ui {
 
@@ -28,9 +29,13 @@ frmFenwa::frmFenwa(model::RandomSource& random, display::Environment& environmen
     GetSrc->setCursor(Qt::PointingHandCursor);
     SetCancelButton(cmdEnd);
     surface().SetPaintHandler([this] { Form_Paint(); });
-    for (int i = 1; i <= 3; ++i)
+    for (int i = 1; i <= 3; ++i) {
+        // One choice of three: assistive technology hears which is checked.
+        cmdSlitNo[i]->setCheckable(true);
+        cmdSlitNo[i]->setAutoExclusive(true);
         connect(cmdSlitNo[i], &display::CommandButton::Click, this,
                 [this, i] { cmdSlitNo_Click(static_cast<std::int16_t>(i)); });
+    }
     connect(cmdHelp, &display::CommandButton::Click, this, &frmFenwa::cmdHelp_Click);
     connect(GetSrc, &display::Label::Click, this, &frmFenwa::GetSrc_Click);
     connect(cmdEnd, &display::CommandButton::Click, this, &frmFenwa::cmdEnd_Click);
@@ -49,11 +54,15 @@ frmFenwa::frmFenwa(model::RandomSource& random, display::Environment& environmen
     sign_ = new RefusalSign(*lblMSG, this);
     connect(zoom_, &ZoomPolicy::Refused, sign_, &RefusalSign::Show);
     connect(Pic, &display::PictureBox::Click, this, &frmFenwa::Pic_Click);
+    Pic->SetKeyboardClick(true); // Enter or Space on the screen starts a run, as a click does
+    Histo->SetAccessibleRole(QAccessible::Chart);
     Pic->surface().SetPaintHandler([this] { Pic_Paint(); });
     Histo->surface().SetPaintHandler([this] { Histo_Paint(); });
     connect(run_, &run::PhotonRun::Finished, this, &frmFenwa::RunFinished);
     // A closed window is drawn on no more.
     connect(this, &Form::Closed, run_, &run::PhotonRun::Stop);
+    // It hears of a run after the window has put the focus back.
+    narrator_ = new Narrator(*this, *Pic, *Histo, *run_, apparatus_);
 
     txtN->SetKeyPress([this](std::int16_t& key) { txtN_KeyPress(key); });
     txtN->SetDigitsOnly();
@@ -86,6 +95,7 @@ void frmFenwa::Form_Load() {
     txtN->setText(dspCommon::NumToStr(PhotonCount));
     txtN->SetSelStart(int(txtN->text().size()));
     txtN->setFocus(Qt::OtherFocusReason);
+    narrator_->ApparatusChanged();
     zoom_->Restore();
     show();
 }

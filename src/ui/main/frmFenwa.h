@@ -22,6 +22,7 @@ class PhotonRun;
 namespace fenwa::ui {
 
 class RefusalSign;
+class Narrator;
 class ResultsExport;
 class ZoomPolicy;
 
@@ -83,6 +84,7 @@ private:
     ResultsExport* results_;
     ZoomPolicy* zoom_;
     RefusalSign* sign_;
+    Narrator* narrator_;
     QString savedPrompt_; // lblMSG's caption while a run has it cleared
     QString TitleHead;
     QString TitleTail;
