@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "model/Apparatus.h"
+#include "model/Conditions.h"
 #include "model/ExpectedCounts.h"
 #include "model/Intensity.h"
 
@@ -15,15 +16,19 @@
 #include <numeric>
 
 using fenwa::model::Apparatus;
+using fenwa::model::Conditions;
 using fenwa::model::DefaultApparatus;
 using fenwa::model::Intensity;
+using fenwa::model::WithConditions;
 
 namespace {
 
 // |sum of unit waves from point slits at the given positions|^2 / n^2, with
 // the path differences taken by plain subtraction in extended precision: an
-// independent route to the same physics.
+// independent route to the same physics. With the slit seen, the waves'
+// intensities add instead.
 double SumOfWaves(const Apparatus& a, std::initializer_list<long double> slits, double y) {
+    if (a.SlitObserved) return 1.0 / double(slits.size());
     const long double L = a.ScreenDist;
     const long double first = std::sqrt(std::pow(y - *slits.begin(), 2) + L * L);
     long double re = 0;
@@ -38,7 +43,20 @@ double SumOfWaves(const Apparatus& a, std::initializer_list<long double> slits, 
     return static_cast<double>((re * re + im * im) / (n * n));
 }
 
+// The sum of the waves from the apparatus's own two or three slits.
+double SumOfWaves(const Apparatus& a, double y) {
+    const long double d = a.SlitSize;
+    return a.SlitCount == 2 ? SumOfWaves(a, {-d / 2, d / 2}, y) : SumOfWaves(a, {-d, 0, d}, y);
+}
+
+// The slits of the book with other conditions.
+Apparatus Under(int slits, Conditions conditions) {
+    return WithConditions(DefaultApparatus(std::int16_t(slits)), conditions);
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Apparatus)
 
 class TestIntensity : public QObject {
     Q_OBJECT
@@ -57,6 +75,9 @@ private slots:
     void averageOverTheScreen_data();
     void averageOverTheScreen();
     void expectedCountsOfTwoSlitsBinByBin();
+    void expectedCountsOfFineFringes_data();
+    void expectedCountsOfFineFringes();
+    void conditionsInWholeSteps();
 };
 
 void TestIntensity::valuesOfTheDefaultApparatus_data() {
@@ -118,20 +139,23 @@ void TestIntensity::evenInHeight() {
 }
 
 void TestIntensity::agreesWithTheSumOfWaves_data() {
-    QTest::addColumn<int>("slits");
-    QTest::newRow("two slits") << 2;
-    QTest::newRow("three slits") << 3;
+    QTest::addColumn<Apparatus>("apparatus");
+    const Conditions book = fenwa::model::ConditionsOf(DefaultApparatus());
+    QTest::newRow("two slits") << Under(2, book);
+    QTest::newRow("three slits") << Under(3, book);
+    QTest::newRow("two slits, 532 nm") << Under(2, {532, 50, 500, false});
+    QTest::newRow("three slits, 405 nm, 2 mm, 0.5 m") << Under(3, {405, 200, 50, false});
+    QTest::newRow("two slits, 780 nm, 0.05 mm, 10 m") << Under(2, {780, 5, 1000, false});
+    QTest::newRow("two slits seen") << Under(2, {532, 50, 500, true});
+    QTest::newRow("three slits seen") << Under(3, {405, 200, 50, true});
 }
 
 void TestIntensity::agreesWithTheSumOfWaves() {
-    QFETCH(int, slits);
-    const Apparatus apparatus = DefaultApparatus(slits);
-    const long double d = apparatus.SlitSize;
+    QFETCH(Apparatus, apparatus);
 
     for (int k = -1000; k <= 1000; ++k) {
         const double y = apparatus.YMax * k / 1000;
-        const double expected = slits == 2 ? SumOfWaves(apparatus, {-d / 2, d / 2}, y)
-                                           : SumOfWaves(apparatus, {-d, 0, d}, y);
+        const double expected = SumOfWaves(apparatus, y);
         const double actual = Intensity(apparatus, y);
         QVERIFY2(std::abs(actual - expected) <= 1e-7,
                  qPrintable(QString::asprintf("y = %g: I = %.12g, sum of waves %.12g", y, actual,
@@ -227,6 +251,57 @@ void TestIntensity::expectedCountsOfTwoSlitsBinByBin() {
     QVERIFY(std::abs(std::accumulate(counts.begin(), counts.end(), 0.0) - 1000) < 1e-9);
     QVERIFY(std::abs(counts[0] - 9.987) < 1e-3);   // half a bin on a bright fringe
     QVERIFY(std::abs(counts[50] - 19.974) < 1e-3); // a whole bin on the central one
+}
+
+// Fringes a third of a bin apart, and a pattern that fills the screen:
+// against a midpoint sum of the waves on 4096 points a bin.
+void TestIntensity::expectedCountsOfFineFringes_data() { agreesWithTheSumOfWaves_data(); }
+
+void TestIntensity::expectedCountsOfFineFringes() {
+    QFETCH(Apparatus, apparatus);
+    const double yMax = apparatus.YMax, bin = 2 * yMax / 100;
+    constexpr int points = 4096;
+    std::vector<double> light(101);
+    for (int k = 0; k <= 100; ++k) {
+        const double from = std::max(-yMax, (k - 0.5) * bin - yMax);
+        const double to = std::min(yMax, (k + 0.5) * bin - yMax);
+        for (int i = 0; i < points; ++i) {
+            const double y = from + (i + 0.5) * (to - from) / points;
+            light[std::size_t(k)] += SumOfWaves(apparatus, y) * (to - from) / points;
+        }
+    }
+    const double total = std::accumulate(light.begin(), light.end(), 0.0);
+    const std::vector<double> counts = fenwa::model::ExpectedCounts(apparatus, 2000);
+    for (int k = 0; k <= 100; ++k) {
+        const double expected = 2000 * light[std::size_t(k)] / total;
+        QVERIFY2(std::abs(counts[std::size_t(k)] - expected) < 1e-3,
+                 qPrintable(QString::asprintf("bin %d: %.6f, expected %.6f", k,
+                                              counts[std::size_t(k)], expected)));
+    }
+}
+
+// Each step of each range comes back from metres as itself, and the book's
+// steps give the book's lengths to the last bit.
+void TestIntensity::conditionsInWholeSteps() {
+    using namespace fenwa::model;
+    const Apparatus book = DefaultApparatus(3);
+    QCOMPARE(WithConditions(book, ConditionsOf(book)), book);
+    QVERIFY(IsBookApparatus(book));
+    for (int nm = ShortestWaveLenNm; nm <= LongestWaveLenNm; ++nm)
+        QCOMPARE(ConditionsOf(WithConditions(book, {nm, 50, 500, false})).WaveLenNm, nm);
+    for (int size = SmallestSlitSize; size <= LargestSlitSize; ++size)
+        QCOMPARE(ConditionsOf(WithConditions(book, {633, size, 500, false})).SlitSizeHundredthMm,
+                 size);
+    for (int cm = NearestScreen; cm <= FarthestScreen; ++cm)
+        QCOMPARE(ConditionsOf(WithConditions(book, {633, 50, cm, false})).ScreenDistCm, cm);
+    QVERIFY(!IsBookApparatus(WithConditions(book, {634, 50, 500, false})));
+    QVERIFY(!IsBookApparatus(WithConditions(book, {633, 50, 500, true})));
+    // One slit leaves nothing to see: its light and its book stay.
+    const Apparatus oneSeen = WithConditions(DefaultApparatus(1), {633, 50, 500, true});
+    QVERIFY(IsBookApparatus(oneSeen));
+    for (const double f : {0.0, 0.25, 0.7})
+        QCOMPARE(Intensity(oneSeen, f * oneSeen.YMax),
+                 Intensity(DefaultApparatus(1), f * oneSeen.YMax));
 }
 
 QTEST_GUILESS_MAIN(TestIntensity)
