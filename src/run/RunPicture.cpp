@@ -7,6 +7,7 @@
 #include "display/controls/PictureBox.h"
 #include "display/dspCommon.h"
 #include "display/text/TextDpi.h"
+#include "run/RunConditions.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -41,13 +42,13 @@ QImage PanelsSideBySide(display::PictureBox& left, display::PictureBox& right) {
 QString RunPictureLine(const FinishedRun& run, const SlitCaption& slitCaption) {
     if (run.Arrangements.size() <= 1)
         return slitCaption(run.Apparatus.SlitCount) + QChar(0x3000) +
-               QStringLiteral("フォトン %1 個").arg(run.Count);
+               QStringLiteral("フォトン %1 個").arg(run.Count) + ConditionsCaption(run);
     QStringList parts;
     for (const ArrangementCount& arrangement : run.Arrangements)
         parts << QStringLiteral("%1 %2 個")
                      .arg(slitCaption(arrangement.Apparatus.SlitCount))
                      .arg(arrangement.Photons);
-    return parts.join(QStringLiteral(" → "));
+    return parts.join(QStringLiteral(" → ")) + ConditionsCaption(run);
 }
 
 QImage RunPicture(const FinishedRun& run, const QImage& panels, double zoom,
