@@ -12,6 +12,8 @@
 #include "ui/main/ResultsExport.h"
 #include "ui/main/frmFenwa.h"
 
+#include <QAction>
+
 namespace fenwa::ui {
 
 using model::FewestPhotons;
@@ -42,6 +44,7 @@ void frmFenwa::Pic_Click() {
     PhotonCount = n;
     Running = true;
     results_->ShowState(Running);
+    mnuConditions->setEnabled(!Running);
     hsbN->SetValue(static_cast<std::int16_t>(n));
     savedPrompt_ = lblMSG->Caption();
     lblMSG->SetCaption(QString());
@@ -53,6 +56,7 @@ void frmFenwa::RunFinished() {
     txtN->setFocus(Qt::OtherFocusReason);
     Running = false;
     results_->ShowState(Running);
+    mnuConditions->setEnabled(!Running);
 }
 
 void frmFenwa::Pic_Paint() { run_->Pic_Paint(); }

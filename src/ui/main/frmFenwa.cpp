@@ -46,6 +46,7 @@ frmFenwa::frmFenwa(model::RandomSource& random, display::Environment& environmen
     // In the panels' menu too, where a teacher at the projector looks for them.
     zoom_ = new ZoomPolicy(*this, environment_);
     zoom_->AddActions(*results_->PanelMenu);
+    AddConditionsItem();
     connect(Pic, &display::PictureBox::Click, this, &frmFenwa::Pic_Click);
     Pic->surface().SetPaintHandler([this] { Pic_Paint(); });
     Histo->surface().SetPaintHandler([this] { Histo_Paint(); });
