@@ -4,6 +4,7 @@
 
 #include "ChiSquare.h"
 #include "MainWindowFixture.h"
+#include "display/forms/WindowZoom.h"
 #include "model/Conditions.h"
 #include "model/ExpectedCounts.h"
 #include "model/StandardRandom.h"
@@ -87,18 +88,23 @@ private slots:
 
     // The focus starts in the wavelength, its text selected, and goes round
     // in the order of the boxes; with one slit the check box is left out.
+    // The text is as large as the window's buttons', at any zoom.
     void ctrlEOpensOnTheWavelength_data() {
         QTest::addColumn<int>("slits");
-        QTest::newRow("two slits") << 2;
-        QTest::newRow("one slit") << 1;
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("two slits") << 2 << 1.0;
+        QTest::newRow("one slit, 200 %") << 1 << 2.0;
     }
     void ctrlEOpensOnTheWavelength() {
         QFETCH(int, slits);
+        QFETCH(double, zoom);
+        display::SetZoomFactor(zoom);
         QTest::mouseClick(window->cmdSlitNo[std::size_t(slits)], Qt::LeftButton);
         window->txtN->setFocus();
         QVERIFY(WithDialog([&](ui::frmConditions& dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("実験の条件"));
             QCOMPARE(dialog.parentWidget(), window.get());
+            QCOMPARE(dialog.txtSlitSize->font().pointSizeF(), window->cmdHelp->font().pointSizeF());
             QCOMPARE(QApplication::focusWidget(), dialog.cboWaveLen);
             QCOMPARE(dialog.cboWaveLen->lineEdit()->selectedText(), QStringLiteral("633"));
             for (const QLabel* label : dialog.findChildren<QLabel*>())

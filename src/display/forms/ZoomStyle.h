@@ -9,8 +9,9 @@
 namespace fenwa::display {
 
 // The platform's style with the program's zoom applied to what the style
-// draws itself: the frame of a text box and the parts of a scroll bar (arrow
-// buttons, arrows, thumb). At a zoom of 1 it is the platform's style exactly.
+// draws itself: the frame of a text box, the box of a check box and the parts
+// of a scroll bar (arrow buttons, arrows, thumb). At a zoom of 1 it is the
+// platform's style exactly.
 class ZoomStyle : public QProxyStyle {
     Q_OBJECT
 

@@ -92,6 +92,7 @@ frmConditions::frmConditions(QWidget& owner, display::Environment& environment,
     chkSlitObserved = new QCheckBox(QStringLiteral("どのスリットを通ったかを観測する"), this);
     // One slit leaves nothing to tell apart.
     chkSlitObserved->setEnabled(!oneSlit);
+    chkSlitObserved->setStyle(display::ZoomStyle::Instance());
     lblRange = new QLabel(this);
     cmdBook = new QPushButton(QStringLiteral("本の値に戻す"), this);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
