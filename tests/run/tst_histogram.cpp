@@ -48,13 +48,11 @@ model::Apparatus Under(int slits, model::Conditions conditions) {
 double FarFieldMean(const model::Apparatus& a) {
     const double k = std::numbers::pi * a.SlitSize / (a.WaveLen * a.ScreenDist);
     double sum = 0;
-    constexpr int points = 200000;
-    for (int i = 0; i < points; ++i) {
-        const double phase = k * a.YMax * (2 * (i + 0.5) / points - 1);
-        sum +=
-            a.SlitCount == 1 ? std::pow(std::sin(phase) / phase, 2) : std::pow(std::cos(phase), 2);
+    for (int i = 0; i < 200000; ++i) {
+        const double phase = k * a.YMax * ((i + 0.5) / 100000 - 1);
+        sum += std::pow(a.SlitCount == 1 ? std::sin(phase) / phase : std::cos(phase), 2);
     }
-    return sum / points;
+    return sum / 200000;
 }
 
 } // namespace
@@ -92,8 +90,6 @@ private slots:
             << 1 << 100 << green << FarFieldMean(Under(1, green)) * 100 / 100;
         QTest::newRow("two slits, 532 nm")
             << 2 << 2000 << green << FarFieldMean(Under(2, green)) * 100 / 2000;
-        QTest::newRow("three slits seen, 532 nm")
-            << 3 << 300 << model::Conditions{532, 50, 500, true} << 100.0 / 900;
     }
     void normalisationFactor() {
         QFETCH(int, slits);
