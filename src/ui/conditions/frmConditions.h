@@ -7,6 +7,7 @@
 #include "model/Apparatus.h"
 
 #include <QDialog>
+#include <array>
 #include <optional>
 
 class QCheckBox;
