@@ -57,14 +57,22 @@ QImage RunPicture(const FinishedRun& run, const QImage& panels, double zoom,
     const QFont lineFont = display::LogicalFont(font.name, font.points * zoom, font.bold);
     const QFontMetricsF metrics(lineFont, &display::MeasuringDevice());
     const QSizeF size = panels.deviceIndependentSize();
-    const QRectF strip(0, size.height(), size.width(),
-                       std::ceil(metrics.height() + 2 * StripMargin * zoom));
+    QString line = RunPictureLine(run, slitCaption);
+    // A line longer than the panels are wide puts the conditions it states on
+    // a second line, and the strip grows to hold both.
+    const QString conditions = ConditionsCaption(run);
+    const QRectF text(StripMargin * zoom, 0, size.width() - 2 * StripMargin * zoom, 1e6);
+    const bool two = !conditions.isEmpty() && metrics.horizontalAdvance(line) > text.width();
+    if (two) line = line.chopped(conditions.size()) + u'\n' + conditions.mid(1);
+    const int flags = two ? Qt::AlignCenter | Qt::TextWordWrap : Qt::AlignCenter;
+    const qreal height = two ? metrics.boundingRect(text, flags, line).height() : metrics.height();
+    const QRectF strip(0, size.height(), size.width(), std::ceil(height + 2 * StripMargin * zoom));
     QImage picture = FormColoured(QSizeF(size.width(), strip.bottom()), panels.devicePixelRatio());
     QPainter painter(&picture);
     painter.drawImage(QPointF(0, 0), panels);
     painter.setFont(lineFont);
     painter.setPen(Qt::black);
-    painter.drawText(strip, Qt::AlignCenter, RunPictureLine(run, slitCaption));
+    painter.drawText(two ? strip - QMarginsF(text.left(), 0, text.left(), 0) : strip, flags, line);
     painter.end();
     // Shown or printed at the size it has in the window, also where its
     // pixels are finer than the layout's.

@@ -650,6 +650,9 @@ private slots:
     // those and not the book's. The dialog is closed during a run; every
     // start has the book's apparatus.
     void theNextRunsFollowTheConditions() {
+        RunOf("100"); // the book's, whose picture has one line
+        window->results().mnuCopyPicture->trigger();
+        const int oneLine = Copied().height();
         QVERIFY(WithConditions([](ui::frmConditions&) { Press("532", {Qt::Key_Return}); }));
         QCOMPARE(window->apparatus().WaveLen, 532e-9);
         Type("2000");
@@ -667,6 +670,8 @@ private slots:
         }
         QVERIFY(Fits(green, predicted));
         QVERIFY(!Fits(green, model::ExpectedCounts(model::DefaultApparatus(2), 2000)));
+        window->results().mnuCopyPicture->trigger();
+        QVERIFY(Copied().height() > oneLine); // the conditions take a second line
 
         QVERIFY(WithConditions([](ui::frmConditions&) {
             Press("", {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return});
