@@ -15,15 +15,24 @@ namespace fenwa::model {
 
 namespace {
 
-// Simpson's rule on intervals no longer than a bin / this. The fringes are
-// 25 bins apart, so an interval spans a 400th of a fringe and the rule is
-// good to about nine digits, the zeros of one slit included.
+// Simpson's rule on intervals no longer than a 400th of a fringe, where the
+// rule is good to about nine digits, the zeros of one slit included, and no
+// longer than a bin / 16. The book's fringes are 25 bins apart, so there
+// the two bounds are one.
+constexpr double IntervalsPerFringe = 400;
 constexpr double IntervalsPerBin = 16;
+
+double LongestInterval(const Apparatus& apparatus) {
+    const double bin = BinWidth(apparatus);
+    // Fringes, and the zeros of one slit, lie lambda L / d apart.
+    const double fringe = apparatus.WaveLen * apparatus.ScreenDist / apparatus.SlitSize;
+    return bin / std::max(IntervalsPerBin, std::floor(IntervalsPerFringe * bin / fringe));
+}
 
 } // namespace
 
 double IntegratedIntensity(const Apparatus& apparatus, double from, double to) {
-    const double longest = BinWidth(apparatus) / IntervalsPerBin;
+    const double longest = LongestInterval(apparatus);
     if (!(to > from) || !(longest > 0)) return 0.0;
     // An even number of intervals, as Simpson's rule needs.
     const int intervals = 2 * std::max(1, int(std::ceil((to - from) / (2 * longest))));

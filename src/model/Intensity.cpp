@@ -60,10 +60,14 @@ double ThreeSlits(const Apparatus& a, double y) {
 } // namespace
 
 double Intensity(const Apparatus& apparatus, double y) {
+    // Seen passing one slit, each photon comes through that slit alone, so
+    // the slits' intensities add instead of their waves: n point slits of
+    // unit intensity each, over n^2 as above, give 1 / n everywhere.
+    const bool seen = WhichSlitSeen(apparatus);
     switch (apparatus.SlitCount) {
     case 1: return OneSlit(apparatus, y);
-    case 2: return TwoSlits(apparatus, y);
-    case 3: return ThreeSlits(apparatus, y);
+    case 2: return seen ? 1.0 / 2 : TwoSlits(apparatus, y);
+    case 3: return seen ? 1.0 / 3 : ThreeSlits(apparatus, y);
     default: return 0.0;
     }
 }

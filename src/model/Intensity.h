@@ -16,7 +16,9 @@ extern const double TwoPi;
 // Relative light intensity at height y [m] on the screen for the apparatus's
 // current slit count: 1 where every path from the slits is equal, 0 where the
 // waves cancel. Dimensionless, between 0 and 1; 0 everywhere for a slit count
-// other than 1, 2 or 3. Reads the apparatus at every call and changes nothing.
+// other than 1, 2 or 3. Where the photons are seen passing one of n slits,
+// the light is flat at 1 / n. Reads the apparatus at every call and changes
+// nothing.
 double Intensity(const Apparatus& apparatus, double y);
 
 } // namespace fenwa::model

@@ -8,6 +8,7 @@
 #include "display/surface/Surface.h"
 #include "display/zoom/Zoom.h"
 #include "model/Bins.h"
+#include "model/ExpectedCounts.h"
 #include "model/Intensity.h"
 
 #include <cmath>
@@ -23,6 +24,13 @@ constexpr display::BgrColor BarColour = 0xFFFF00;   // cyan
 
 double NormalisationFactor(const model::Apparatus& apparatus, std::int32_t photons) {
     const double yMax = apparatus.YMax;
+    // Any other apparatus: the mean intensity over the range, as integrated
+    // for it. For one slit that is the share of its light within the range,
+    // 0.95 only at the book's; for two and three it strays from 1 / SlitCount
+    // as the fringes fit the range or not.
+    if (!model::IsBookApparatus(apparatus))
+        return model::IntegratedIntensity(apparatus, -yMax, yMax) / (yMax + yMax) *
+               (double(model::Bins) / photons);
     if (apparatus.SlitCount == 1) {
         // 0.95 of the single-slit pattern's light falls within the observed
         // range: the share of 0.95 * lambda * L / d over 2 YMax.

@@ -10,6 +10,7 @@
 #include "display/text/TextDpi.h"
 #include "display/zoom/Zoom.h"
 #include "run/HistogramPanel.h"
+#include "run/RunConditions.h"
 #include "run/ScreenPanel.h"
 
 #include <QFontMetricsF>
@@ -56,13 +57,13 @@ QString RunPictureLine(const FinishedRun& run, const SlitCaption& slitCaption) {
     const auto& arrangements = run.Record.Arrangements;
     if (arrangements.size() <= 1)
         return slitCaption(run.Apparatus.SlitCount) + QChar(0x3000) +
-               QStringLiteral("フォトン %1 個").arg(run.Record.Count);
+               QStringLiteral("フォトン %1 個").arg(run.Record.Count) + ConditionsCaption(run);
     QStringList parts;
     for (const ArrangementCount& arrangement : arrangements)
         parts << QStringLiteral("%1 %2 個")
                      .arg(slitCaption(arrangement.Apparatus.SlitCount))
                      .arg(arrangement.Photons);
-    return parts.join(QStringLiteral(" → "));
+    return parts.join(QStringLiteral(" → ")) + ConditionsCaption(run);
 }
 
 QImage RunPicture(const FinishedRun& run, const QImage& panels, double zoom,
@@ -71,14 +72,22 @@ QImage RunPicture(const FinishedRun& run, const QImage& panels, double zoom,
     const QFont lineFont = display::LogicalFont(font.name, font.points * zoom, font.bold);
     const QFontMetricsF metrics(lineFont, &display::MeasuringDevice());
     const QSizeF size = panels.deviceIndependentSize();
-    const QRectF strip(0, size.height(), size.width(),
-                       std::ceil(metrics.height() + 2 * StripMargin * zoom));
+    QString line = RunPictureLine(run, slitCaption);
+    // A line longer than the panels are wide puts the conditions it states on
+    // a second line, and the strip grows to hold both.
+    const QString conditions = ConditionsCaption(run);
+    const QRectF text(StripMargin * zoom, 0, size.width() - 2 * StripMargin * zoom, 1e6);
+    const bool two = !conditions.isEmpty() && metrics.horizontalAdvance(line) > text.width();
+    if (two) line = line.chopped(conditions.size()) + u'\n' + conditions.mid(1);
+    const int flags = two ? Qt::AlignCenter | Qt::TextWordWrap : Qt::AlignCenter;
+    const qreal height = two ? metrics.boundingRect(text, flags, line).height() : metrics.height();
+    const QRectF strip(0, size.height(), size.width(), std::ceil(height + 2 * StripMargin * zoom));
     QImage picture = FormColoured(QSizeF(size.width(), strip.bottom()), panels.devicePixelRatio());
     QPainter painter(&picture);
     painter.drawImage(QPointF(0, 0), panels);
     painter.setFont(lineFont);
     painter.setPen(Qt::black);
-    painter.drawText(strip, Qt::AlignCenter, RunPictureLine(run, slitCaption));
+    painter.drawText(two ? strip - QMarginsF(text.left(), 0, text.left(), 0) : strip, flags, line);
     painter.end();
     // Shown or printed at the size it has in the window, also where its
     // pixels are finer than the layout's.

@@ -27,6 +27,7 @@ using SlitCaption = std::function<QString(int slitCount)>;
 // button's caption, a full-width space and the photon count: "２重スリット
 // フォトン 10000 個"; a run whose slits changed gives each arrangement with
 // its photons, in the order first used: "３重スリット 1100 個 → 単スリット 900 個".
+// Conditions other than the book's follow (ConditionsCaption).
 QString RunPictureLine(const FinishedRun& run, const SlitCaption& slitCaption);
 
 // The two panels of a finished run, frames included, placed as they stand in

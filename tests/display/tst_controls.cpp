@@ -16,6 +16,7 @@
 #include "display/forms/WindowZoom.h"
 #include "display/zoom/Zoom.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QMenu>
@@ -446,6 +447,26 @@ private slots:
         c.txt->setFocus();
         QTest::keyClick(c.txt, Qt::Key_Escape);
         QCOMPARE(clicks.count(), 1);
+    }
+
+    // Ctrl+A selects a text box's text on every desktop, as Ctrl+E goes to
+    // its end on X11: the window's enabled shortcut comes first all the same.
+    void theWindowsShortcutComesBeforeTheBoxsKey() {
+        QAction action(form.get());
+        action.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+        form->addAction(&action);
+        QSignalSpy triggered(&action, &QAction::triggered);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        c.txt->setFocus();
+        c.txt->SetSelStart(1);
+        QTest::keyClick(c.txt, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(triggered.count(), 1);
+        QCOMPARE(c.txt->selectedText(), QString());
+        action.setEnabled(false);
+        QTest::keyClick(c.txt, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(triggered.count(), 1);
+        QCOMPARE(c.txt->selectedText(), QStringLiteral("100"));
     }
 
     void keyPreviewSeesKeysFirstAndMaySwallowThem() {

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "model/Apparatus.h"
+#include "model/Conditions.h"
 #include "model/ExpectedCounts.h"
 #include "model/Fringes.h"
 #include "model/Intensity.h"
@@ -16,8 +17,10 @@
 #include <numeric>
 
 using fenwa::model::Apparatus;
+using fenwa::model::Conditions;
 using fenwa::model::DefaultApparatus;
 using fenwa::model::Intensity;
+using fenwa::model::WithConditions;
 
 namespace {
 
@@ -39,7 +42,20 @@ double SumOfWaves(const Apparatus& a, std::initializer_list<long double> slits, 
     return static_cast<double>((re * re + im * im) / (n * n));
 }
 
+// The sum of the waves from the apparatus's own two or three slits.
+double SumOfWaves(const Apparatus& a, double y) {
+    const long double d = a.SlitSize;
+    return a.SlitCount == 2 ? SumOfWaves(a, {-d / 2, d / 2}, y) : SumOfWaves(a, {-d, 0, d}, y);
+}
+
+// The slits of the book with other conditions.
+Apparatus Under(int slits, Conditions conditions) {
+    return WithConditions(DefaultApparatus(std::int16_t(slits)), conditions);
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Apparatus)
 
 class TestIntensity : public QObject {
     Q_OBJECT
@@ -60,6 +76,9 @@ private slots:
     void expectedCountsOfTwoSlitsBinByBin();
     void fringesOfTheDefaultApparatus_data();
     void fringesOfTheDefaultApparatus();
+    void expectedCountsOfFineFringes_data();
+    void expectedCountsOfFineFringes();
+    void conditionsInWholeSteps();
 };
 
 void TestIntensity::valuesOfTheDefaultApparatus_data() {
@@ -121,20 +140,20 @@ void TestIntensity::evenInHeight() {
 }
 
 void TestIntensity::agreesWithTheSumOfWaves_data() {
-    QTest::addColumn<int>("slits");
-    QTest::newRow("two slits") << 2;
-    QTest::newRow("three slits") << 3;
+    QTest::addColumn<Apparatus>("apparatus");
+    QTest::newRow("two slits") << DefaultApparatus(2);
+    QTest::newRow("three slits") << DefaultApparatus(3);
+    QTest::newRow("two slits, 532 nm") << Under(2, {532, 50, 500, false});
+    QTest::newRow("three slits, 405 nm, 2 mm, 0.5 m") << Under(3, {405, 200, 50, false});
+    QTest::newRow("two slits, 780 nm, 0.05 mm, 10 m") << Under(2, {780, 5, 1000, false});
 }
 
 void TestIntensity::agreesWithTheSumOfWaves() {
-    QFETCH(int, slits);
-    const Apparatus apparatus = DefaultApparatus(slits);
-    const long double d = apparatus.SlitSize;
+    QFETCH(Apparatus, apparatus);
 
     for (int k = -1000; k <= 1000; ++k) {
         const double y = apparatus.YMax * k / 1000;
-        const double expected = slits == 2 ? SumOfWaves(apparatus, {-d / 2, d / 2}, y)
-                                           : SumOfWaves(apparatus, {-d, 0, d}, y);
+        const double expected = SumOfWaves(apparatus, y);
         const double actual = Intensity(apparatus, y);
         QVERIFY2(std::abs(actual - expected) <= 1e-7,
                  qPrintable(QString::asprintf("y = %g: I = %.12g, sum of waves %.12g", y, actual,
@@ -296,6 +315,43 @@ void TestIntensity::fringesOfTheDefaultApparatus() {
         const auto top = fenwa::model::HalfMaximumSpan(apparatus, map.Bright[0]);
         QVERIFY(top.From == -apparatus.YMax && std::abs(top.To / spacing + 1.75) < 1e-4);
     }
+}
+
+// Fringes a third of a bin apart, and a pattern that fills the screen,
+// against a midpoint sum of the waves on 4096 points a bin.
+void TestIntensity::expectedCountsOfFineFringes_data() { agreesWithTheSumOfWaves_data(); }
+
+void TestIntensity::expectedCountsOfFineFringes() {
+    QFETCH(Apparatus, apparatus);
+    const double bin = 2 * apparatus.YMax / 100, edge = apparatus.YMax;
+    std::vector<double> light(101);
+    for (std::size_t k = 0; k <= 100; ++k) {
+        const double from = std::max(-edge, (double(k) - 0.5) * bin - edge);
+        const double to = std::min(edge, (double(k) + 0.5) * bin - edge);
+        for (int i = 0; i < 4096; ++i)
+            light[k] += SumOfWaves(apparatus, from + (i + 0.5) * (to - from) / 4096) * (to - from);
+    }
+    const double total = std::accumulate(light.begin(), light.end(), 0.0);
+    const std::vector<double> counts = fenwa::model::ExpectedCounts(apparatus, 2000);
+    for (std::size_t k = 0; k <= 100; ++k)
+        QVERIFY2(std::abs(counts[k] - 2000 * light[k] / total) < 1e-3,
+                 qPrintable(QString::number(k)));
+}
+
+// Every step of each range comes back from metres as itself; the book's give
+// the book's lengths to the bit. One slit leaves nothing to see.
+void TestIntensity::conditionsInWholeSteps() {
+    using namespace fenwa::model;
+    const Apparatus book = DefaultApparatus(1);
+    QCOMPARE(WithConditions(book, ConditionsOf(book)), book);
+    for (int step = 0; step <= FarthestScreen - NearestScreen; ++step) {
+        const Conditions conditions{std::min(ShortestWaveLenNm + step, LongestWaveLenNm),
+                                    std::min(SmallestSlitSize + step, LargestSlitSize),
+                                    NearestScreen + step, false};
+        QVERIFY(ConditionsOf(WithConditions(book, conditions)) == conditions);
+    }
+    const Apparatus seen = WithConditions(book, {633, 50, 500, true});
+    QCOMPARE(Intensity(seen, 0.3 * book.YMax), Intensity(book, 0.3 * book.YMax));
 }
 
 QTEST_GUILESS_MAIN(TestIntensity)

@@ -9,16 +9,20 @@
 #include "display/zoom/Zoom.h"
 #include "model/Apparatus.h"
 #include "model/Bins.h"
+#include "model/Conditions.h"
 #include "model/ExpectedCounts.h"
 #include "model/Intensity.h"
 #include "run/CountsCsv.h"
 #include "run/HistogramPanel.h"
 #include "run/Narration.h"
+#include "run/RunConditions.h"
 #include "run/RunPicture.h"
 
 #include <QtTest>
 #include <cmath>
 #include <numbers>
+
+Q_DECLARE_METATYPE(fenwa::model::Conditions)
 
 using namespace fenwa;
 using display::BgrColor;
@@ -36,6 +40,23 @@ run::RunRecord Finished(std::int32_t count, std::int32_t perBin) {
     record.Count = record.Stored = count;
     record.BinCounts.assign(model::Bins + 2, perBin);
     return record;
+}
+
+// The book's slits under other conditions.
+model::Apparatus Under(int slits, model::Conditions conditions) {
+    return model::WithConditions(model::DefaultApparatus(std::int16_t(slits)), conditions);
+}
+
+// The mean intensity over the screen far from the slits, by a midpoint sum
+// of the far-field pattern: sinc^2 for one slit, cos^2 for two.
+double FarFieldMean(const model::Apparatus& a) {
+    const double k = std::numbers::pi * a.SlitSize / (a.WaveLen * a.ScreenDist);
+    double sum = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const double phase = k * a.YMax * ((i + 0.5) / 100000 - 1);
+        sum += std::pow(a.SlitCount == 1 ? std::sin(phase) / phase : std::cos(phase), 2);
+    }
+    return sum / 200000;
 }
 
 } // namespace
@@ -56,21 +77,34 @@ private slots:
         surface().SetBackColor(0xF0F0F0);
     }
 
+    // Elsewhere than at the book's, the mean intensity over the screen: one
+    // slit at 532 nm keeps more than 0.95 of its light on it, and two slits'
+    // fringes there do not fit the screen in whole, so their mean is not 1/2.
     void normalisationFactor_data() {
         QTest::addColumn<int>("slits");
         QTest::addColumn<int>("photons");
+        QTest::addColumn<model::Conditions>("conditions");
         QTest::addColumn<double>("g");
-        QTest::newRow("two slits, 1000 photons") << 2 << 1000 << 0.05;
-        QTest::newRow("three slits, 300 photons") << 3 << 300 << 100.0 / 900;
-        QTest::newRow("one slit, 100 photons") << 1 << 100 << 0.2375;
-        QTest::newRow("one slit, 10000 photons") << 1 << 10000 << 0.002375;
+        const model::Conditions book{633, 50, 500, false}, green{532, 50, 500, false};
+        QTest::newRow("two slits, 1000 photons") << 2 << 1000 << book << 0.05;
+        QTest::newRow("three slits, 300 photons") << 3 << 300 << book << 100.0 / 900;
+        QTest::newRow("one slit, 100 photons") << 1 << 100 << book << 0.2375;
+        QTest::newRow("one slit, 10000 photons") << 1 << 10000 << book << 0.002375;
+        QTest::newRow("one slit 'seen', as the book's")
+            << 1 << 100 << model::Conditions{633, 50, 500, true} << 0.2375;
+        QTest::newRow("one slit, 532 nm")
+            << 1 << 100 << green << FarFieldMean(Under(1, green)) * 100 / 100;
+        QTest::newRow("two slits, 532 nm")
+            << 2 << 2000 << green << FarFieldMean(Under(2, green)) * 100 / 2000;
     }
     void normalisationFactor() {
         QFETCH(int, slits);
         QFETCH(int, photons);
+        QFETCH(model::Conditions, conditions);
         QFETCH(double, g);
-        QVERIFY(std::abs(run::NormalisationFactor(model::DefaultApparatus(slits), photons) - g) <
-                1e-9);
+        const double actual = run::NormalisationFactor(Under(slits, conditions), photons);
+        QVERIFY2(std::abs(actual - g) < 1e-5 * g,
+                 qPrintable(QString::asprintf("g = %.9g", actual)));
     }
 
     // Zoomed, the curve keeps to the intensity between its 100 points: on
@@ -213,6 +247,22 @@ private slots:
         mixed.Record.Arrangements = {{one, 2000}};
         QCOMPARE(run::RunPictureLine(mixed, caption),
                  QString::fromUtf16(u"単スリット\u3000フォトン 2000 個"));
+        // Other conditions follow, in a line as in a file's name.
+        const auto seen = Under(2, {532, 50, 500, true});
+        run::FinishedRun green{seen, Finished(2000, 0)};
+        green.Record.Arrangements = {{seen, 2000}};
+        QCOMPARE(run::RunPictureLine(green, caption),
+                 QString::fromUtf16(
+                     u"２重スリット　フォトン 2000 個　532 nm　0.50 mm　5.00 m　通り道を観測"));
+        QCOMPARE(run::ConditionsFileName(green), QStringLiteral("-532nm-500um-500cm-observed"));
+        const auto violet = Under(1, {405, 5, 1000, true}),
+                   violetTwo = Under(2, {405, 5, 1000, false});
+        mixed.Apparatus = violet;
+        mixed.Record.Arrangements = {{violetTwo, 1100}, {violet, 900}};
+        QCOMPARE(run::RunPictureLine(mixed, caption),
+                 QString::fromUtf16(
+                     u"２重スリット 1100 個 → 単スリット 900 個　405 nm　0.05 mm　10.00 m"));
+        QCOMPARE(run::ConditionsFileName(mixed), QStringLiteral("-405nm-50um-1000cm"));
         // Shown or printed at its size in the window, also where the window's
         // pixels are finer than the layout's.
         QImage panels(200, 100, QImage::Format_RGB32);

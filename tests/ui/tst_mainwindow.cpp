@@ -297,8 +297,8 @@ private slots:
         QCOMPARE(window->size(), fits ? QSize(1390, 994) : QSize(1191, 852));
     }
 
-    // The panels' menu holds the results and then the zoom, with their
-    // shortcuts shown, and grows with the window.
+    // The panels' menu holds the conditions, the results and then the zoom,
+    // with their shortcuts shown, and grows with the window.
     void thePanelsMenuZooms() {
         const auto open = [this] {
             QContextMenuEvent press(QContextMenuEvent::Mouse, QPoint(20, 20),
@@ -312,9 +312,10 @@ private slots:
         QStringList items;
         for (QAction* action : menu->actions())
             items << action->text() + QLatin1Char('\t') + action->shortcut().toString();
-        QCOMPARE(items, QStringList({"画像をコピー\tCtrl+Shift+C", "画像を保存…\tCtrl+S",
-                                     "度数をCSVで保存…\tCtrl+Shift+S", "\t", "拡大\tCtrl++",
-                                     "縮小\tCtrl+-", "元の大きさ\tCtrl+0", "画面に合わせる\tF11"}));
+        QCOMPARE(items, QStringList({"実験の条件…\tCtrl+E", "\t", "画像をコピー\tCtrl+Shift+C",
+                                     "画像を保存…\tCtrl+S", "度数をCSVで保存…\tCtrl+Shift+S", "\t",
+                                     "拡大\tCtrl++", "縮小\tCtrl+-", "元の大きさ\tCtrl+0",
+                                     "画面に合わせる\tF11"}));
         menu->actions().last()->trigger();
         menu->close();
         QCOMPARE(window->size(), QSize(1390, 994));

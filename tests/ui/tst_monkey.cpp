@@ -18,11 +18,14 @@
 #include "display/numbers/NumberText.h"
 #include "display/text/Fonts.h"
 #include "model/Bins.h"
+#include "model/Conditions.h"
 #include "model/PhotonCount.h"
 #include "model/StandardRandom.h"
 #include "run/PhotonRun.h"
 #include "run/ScreenPanel.h"
+#include "ui/conditions/frmConditions.h"
 #include "ui/help/frmFenwaHelp.h"
+#include "ui/main/RefusalSign.h"
 #include "ui/main/frmFenwa.h"
 
 #include <QClipboard>
@@ -84,6 +87,7 @@ const std::vector<Key> Keys = {
     {Qt::Key_Z, "\x1a", Ctrl, true}, {Qt::Key_Z, "\x1a", Ctrl | Shift, true},
     {Qt::Key_Y, "\x19", Ctrl, true}, {Qt::Key_Q, "\x11", Ctrl}, {Qt::Key_M, "\r", Ctrl},
     {Qt::Key_S, "\x13", Ctrl}, {Qt::Key_S, "\x13", Ctrl | Shift}, {Qt::Key_C, "\x03", Ctrl | Shift},
+    {Qt::Key_E, "\x05", Ctrl},
     {Qt::Key_unknown, "１"}, {Qt::Key_unknown, "ア"}};
 // clang-format on
 
@@ -436,6 +440,25 @@ class MonkeyTest : public QObject {
         window->photonRun().Tick(); // the run's timer looks in again
     }
 
+    // The conditions (the panels' menu opens them between runs): a few keys,
+    // then Enter or Esc, and Esc again where Enter was refused.
+    void ConditionsSession(ui::frmConditions& dialog) {
+        inHelp = true;
+        Log(QStringLiteral("conditions open"));
+        Check(test::WaitForKeyboard(dialog), QStringLiteral("the conditions are not active"));
+        static const std::array<Key, 5> keys{{{Qt::Key_Tab, "\t"},
+                                              {Qt::Key_Backspace, "\b"},
+                                              {Qt::Key_Period, "."},
+                                              {Qt::Key_Space, " "},
+                                              {Qt::Key_Down, ""}}};
+        for (int n = Pick(10); n > 0; --n)
+            Chance(0.6) ? TypeSomething() : Press(keys[std::size_t(Pick(int(keys.size())))]);
+        Press(Chance(0.5) ? Key{Qt::Key_Return, "\r"} : Key{Qt::Key_Escape, "\x1b"});
+        if (dialog.isVisible()) Press({Qt::Key_Escape, "\x1b"});
+        Check(!dialog.isVisible(), QStringLiteral("the conditions stay open"));
+        inHelp = false;
+    }
+
     // The save dialog: Cancel, a name, or a folder where the file should go.
     QString AskSave(const QString& proposed) {
         Check(!inHelp, QStringLiteral("a save asked behind the help window"));
@@ -460,6 +483,10 @@ class MonkeyTest : public QObject {
         const bool active = window->photonRun().Active();
         const int slits = window->apparatus().SlitCount;
         Check(slits >= 1 && slits <= 3, QStringLiteral("SlitCount %1").arg(slits));
+        const model::Conditions now = model::ConditionsOf(window->apparatus());
+        Check(now.WaveLenNm >= 380 && now.WaveLenNm <= 780 && now.SlitSizeHundredthMm >= 5 &&
+                  now.SlitSizeHundredthMm <= 200 && now.ScreenDistCm >= 50,
+              QStringLiteral("conditions out of range"));
         Check(window->running() == active, QStringLiteral("Running and the run disagree"));
         if (!r.DotsDrawn) {
             Check(!r.HistoReady && r.Stored == 0 && !active, QStringLiteral("flags before a run"));
@@ -508,8 +535,13 @@ class MonkeyTest : public QObject {
             Check(pic->surface().Image() == dots && histo->surface().Image() == bars,
                   QStringLiteral("a repaint after the run changed the panels"));
         }
+        // The prompt, or for a while a refusal in its place.
         const QString caption = window->lblMSG->Caption();
-        Check(caption == (active ? QString() : Prompt), QStringLiteral("prompt '%1'").arg(caption));
+        const bool refusal = window->refusalSign().Remaining() > 0 &&
+                             (caption == ui::Refusals::CountRange ||
+                              caption == ui::Refusals::LargestZoom);
+        Check(refusal || caption == (active ? QString() : Prompt),
+              QStringLiteral("prompt '%1'").arg(caption));
         const QString text = window->txtN->text();
         Check(AllDigits(text), QStringLiteral("the count box holds '%1'").arg(text));
         const int value = window->hsbN->Value();
@@ -548,6 +580,8 @@ private slots:
         connect(&helpDriver, &QTimer::timeout, this, [this] {
             auto* help = qobject_cast<frmFenwaHelp*>(QApplication::activeModalWidget());
             if (help && !inHelp) HelpSession(*help);
+            auto* conditions = qobject_cast<ui::frmConditions*>(QApplication::activeModalWidget());
+            if (conditions && !inHelp) ConditionsSession(*conditions);
             CloseMessageBox();
         });
         connect(&menuDriver, &QTimer::timeout, this, [this] {

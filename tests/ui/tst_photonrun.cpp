@@ -2,30 +2,41 @@
 //
 // SPDX-License-Identifier: MIT
 
+#include "ChiSquare.h"
 #include "MainWindowFixture.h"
 #include "display/controls/HScrollBar.h"
 #include "display/controls/Label.h"
 #include "display/controls/PictureBox.h"
 #include "display/controls/TextBox.h"
+#include "display/forms/WindowZoom.h"
 #include "display/text/Fonts.h"
+#include "model/Conditions.h"
+#include "model/ExpectedCounts.h"
 #include "model/PhotonCount.h"
 #include "model/StandardRandom.h"
+#include "run/CountsCsv.h"
 #include "run/PhotonRun.h"
 #include "run/ScreenPanel.h"
+#include "ui/conditions/StepValidator.h"
+#include "ui/conditions/frmConditions.h"
 #include "ui/main/RefusalSign.h"
 #include "ui/main/frmFenwa.h"
 #include "ui/results/SaveFile.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
+#include <numbers>
 #include <numeric>
 #include <sys/resource.h>
 
@@ -68,6 +79,43 @@ class PhotonRunTest : public QObject {
         return image.convertToFormat(QImage::Format_RGB32);
     }
     static QImage Copied() { return Pixels(QGuiApplication::clipboard()->image()); }
+
+    // Ctrl+E in the count box and, while the dialog is shown, inside on it;
+    // what inside leaves open is cancelled. False if no dialog came.
+    bool WithConditions(const std::function<void(ui::frmConditions&)>& inside) {
+        bool came = false;
+        QTimer meanwhile; // dies with this call, should no dialog come
+        meanwhile.setSingleShot(true);
+        connect(&meanwhile, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<ui::frmConditions*>(QApplication::activeModalWidget());
+            if (!dialog || !test::WaitForKeyboard(*dialog)) return;
+            came = true;
+            inside(*dialog);
+            if (dialog->isVisible()) dialog->reject();
+        });
+        if (!test::WaitForKeyboard(*window)) return false; // for the window's shortcut
+        meanwhile.start(0);
+        QTest::keyClick(box(), Qt::Key_E, Qt::ControlModifier);
+        return came;
+    }
+    // Types the text and then the keys, where the focus is.
+    static void Press(const char* text, const QList<Qt::Key>& keys = {}) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        for (const Qt::Key key : keys)
+            QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    // Column 2 (counts) or 3 (predictions) of the last run's CSV.
+    std::vector<double> Csv(int column) {
+        std::vector<double> values;
+        const QString csv = QString::fromUtf8(run::CountsCsv(*run().LastFinished()));
+        for (const QString& row : csv.split(u'\n').mid(1, 101))
+            values.push_back(row.section(u',', column, column).toDouble());
+        return values;
+    }
+    static bool Fits(const std::vector<double>& counts, const std::vector<double>& expected) {
+        const test::ChiSquare chi = test::PearsonChiSquare(counts, expected);
+        return chi.statistic < test::CriticalValue(chi.degrees);
+    }
 
 private slots:
     void initTestCase() { display::InstallFontSubstitutions(); }
@@ -636,6 +684,111 @@ private slots:
         QTest::keyClick(box(), Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(Panel(window->Pic), dots);
         QCOMPARE(Panel(window->Histo), histogram);
+    }
+
+    // The focus starts in the wavelength with its text selected and goes
+    // round in order, past the check box with one slit, where there is
+    // nothing to watch; the text is as large as the buttons'; Esc changes
+    // nothing. (The check box's place shows when a run watches the slit.)
+    void conditionsOpenOnTheWavelength() {
+        display::SetZoomFactor(2.0);
+        QTest::mouseClick(window->cmdSlitNo[1], Qt::LeftButton);
+        QVERIFY(WithConditions([&](ui::frmConditions& dialog) {
+            QCOMPARE(dialog.font().pointSizeF(), window->cmdHelp->font().pointSizeF());
+            QCOMPARE(dialog.cboWaveLen->lineEdit()->selectedText(), QStringLiteral("633"));
+            QCOMPARE(dialog.txtSlitSize->accessibleName(), QStringLiteral("スリットの幅 (mm)"));
+            for (QWidget* next :
+                 QWidgetList{dialog.cboWaveLen, dialog.txtSlitSize, dialog.txtScreenDist,
+                             dialog.cmdBook, dialog.cmdOK, dialog.cmdCancel, dialog.cboWaveLen}) {
+                QCOMPARE(QApplication::focusWidget(), next);
+                Press("", {Qt::Key_Tab});
+            }
+            Press("405");
+            dialog.cmdBook->click(); // the book's values, and the focus on the wavelength
+            QCOMPARE(dialog.cboWaveLen->lineEdit()->selectedText(), QStringLiteral("633"));
+            Press("780", {Qt::Key_Escape});
+        }));
+        QCOMPARE(window->apparatus(), model::DefaultApparatus(1));
+        QTRY_COMPARE(QApplication::focusWidget(), window->cmdSlitNo[1]);
+    }
+
+    // A box takes no text that typing on cannot bring into its range: that
+    // key beeps and the range shows. OK on an unfinished value selects it.
+    void conditionsKeepToTheirRanges() {
+        const std::array<ui::StepValidator, 3> boxes{
+            ui::StepValidator(model::ShortestWaveLenNm, model::LongestWaveLenNm, 0),
+            ui::StepValidator(model::SmallestSlitSize, model::LargestSlitSize, 2),
+            ui::StepValidator(model::NearestScreen, model::FarthestScreen, 2)};
+        // The box, the text, and the state: 0 refused, 1 unfinished, 2 taken.
+        for (const QString row :
+             {"0 380 2", "0 379 0", "0 780 2", "0 781 0", "0 3 1", "0 5.3 0", "0 0633 0",
+              "1 0.05 2", "1 0.04 0", "1 2.00 2", "1 2.01 0", "1 .5 2", "1 0. 1", "1 1.234 0",
+              "2 0.50 2", "2 0.49 0", "2 10.00 2", "2 10.01 0", "2 0 1"}) {
+            QString text = row.section(u' ', 1, 1);
+            int position = 0;
+            QVERIFY2(boxes[row.at(0).digitValue()].validate(text, position) ==
+                         row.back().digitValue(),
+                     qPrintable(row));
+        }
+        QVERIFY(WithConditions([&](ui::frmConditions& dialog) {
+            Press("9", {Qt::Key_Tab});
+            QCOMPARE(dialog.cboWaveLen->currentText(), QStringLiteral("633"));
+            QCOMPARE(dialog.lblRange->text(), QStringLiteral("波長は 380～780 nm の整数です。"));
+            Press("0.", {Qt::Key_Return});
+            QCOMPARE(QApplication::focusWidget(), dialog.txtSlitSize);
+            QCOMPARE(dialog.txtSlitSize->selectedText(), QStringLiteral("0."));
+            QCOMPARE(dialog.lblRange->text(),
+                     QStringLiteral("スリットの間隔は 0.05～2.00 mm，0.01 mm 刻みです。"));
+            QCOMPARE(fake.beeps, 2);
+        }));
+        // A wavelength of no laser in the list opens again as it was left.
+        QVERIFY(WithConditions([](ui::frmConditions&) { Press("500", {Qt::Key_Return}); }));
+        QVERIFY(WithConditions([](ui::frmConditions& dialog) {
+            QCOMPARE(dialog.cboWaveLen->currentText(), QStringLiteral("500"));
+        }));
+    }
+
+    // 532 nm, then the slit watched: each run follows, its CSV predicting the
+    // far-field integral of cos^2 and then a flat line, its counts fitting
+    // those and not the book's. The dialog is closed during a run; every
+    // start has the book's apparatus.
+    void theNextRunsFollowTheConditions() {
+        RunOf("100"); // the book's, whose picture has one line
+        window->results().mnuCopyPicture->trigger();
+        const int oneLine = Copied().height();
+        QVERIFY(WithConditions([](ui::frmConditions&) { Press("532", {Qt::Key_Return}); }));
+        QCOMPARE(window->apparatus().WaveLen, 532e-9);
+        Type("2000");
+        QTest::keyClick(box(), Qt::Key_Return);
+        QVERIFY(!window->mnuConditions->isEnabled());
+        RunToEnd();
+        const std::vector<double> green = Csv(2), predicted = Csv(3);
+        const double yMax = window->apparatus().YMax, k = std::numbers::pi / (532e-9 * 1e4);
+        const auto integral = [k](double y) { return y / 2 + std::sin(2 * k * y) / (4 * k); };
+        for (int bin = 0; bin <= 100; ++bin) {
+            const double from = std::max(-yMax, (bin - 0.5) * yMax / 50 - yMax);
+            const double to = std::min(yMax, (bin + 0.5) * yMax / 50 - yMax);
+            QVERIFY(std::abs(predicted[std::size_t(bin)] -
+                             1000 * (integral(to) - integral(from)) / integral(yMax)) < 0.05);
+        }
+        QVERIFY(Fits(green, predicted));
+        QVERIFY(!Fits(green, model::ExpectedCounts(model::DefaultApparatus(2), 2000)));
+        window->results().mnuCopyPicture->trigger();
+        QVERIFY(Copied().height() > oneLine); // the conditions take a second line
+
+        QVERIFY(WithConditions([](ui::frmConditions&) {
+            Press("", {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return});
+        }));
+        RunOf("2000");
+        const std::vector<double> seen = Csv(2), flat = Csv(3);
+        for (int bin = 0; bin <= 100; ++bin)
+            QCOMPARE(flat[std::size_t(bin)], bin == 0 || bin == 100 ? 10.0 : 20.0);
+        QVERIFY(Fits(seen, flat));
+        QVERIFY(!Fits(seen, predicted));
+
+        window.Close();
+        QVERIFY(window.Open(random));
+        QCOMPARE(window->apparatus(), model::DefaultApparatus(2));
     }
 
     void aRealTimerDrivesTheRun() {

@@ -8,6 +8,7 @@
 #include "display/controls/PictureBox.h"
 #include "display/text/Fonts.h"
 #include "model/Apparatus.h"
+#include "model/Conditions.h"
 #include "ui/main/ApparatusReadout.h"
 #include "ui/main/frmFenwa.h"
 
@@ -159,6 +160,27 @@ private slots:
         // The font is the surface's own again after all the unit letters.
         QCOMPARE(panel->surface().FontName(), FontNames::Meiryo);
         QCOMPARE(panel->surface().FontSize(), 12.0);
+    }
+
+    // The values in use; the laser named at its own wavelength only, and a
+    // fifth row while the photons are seen passing two slits, none for one.
+    void otherConditionsAreStated() {
+        for (const auto& [slits, nm] : {std::pair(2, 532), std::pair(1, 633)}) {
+            const auto panel = Panel(800, 600);
+            Observe(panel->surface());
+            PrintReadout(panel->surface(),
+                         fenwa::model::WithConditions(DefaultApparatus(std::int16_t(slits)),
+                                                      {nm, 125, 75, true}));
+            QList<Pieces> rows = DefaultRows(slits == 1 ? Width : Spacing);
+            rows[0][3].text = QStringLiteral("0.75 "); // never ".75 "
+            rows[1][2].text = QStringLiteral("1.25 ");
+            if (nm != 633) {
+                rows[2][0].text = QStringLiteral("光の波長");
+                rows[2][1].text = QStringLiteral("0.532");
+                rows.append({LabelPiece(u"どのスリットを通ったかを観測中")});
+            }
+            CheckReadout(printed, rows, {100, 140, 180, 220, 260}, 1, 1);
+        }
     }
 
     void nothingBeforeTheSlitsAreSet() {

@@ -15,6 +15,7 @@
 #include "display/zoom/Zoom.h"
 
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -187,7 +188,20 @@ void Form::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+bool Form::OwnShortcut(const QKeyEvent& event) const {
+    const QKeySequence pressed(event.keyCombination());
+    for (const QAction* action : actions())
+        if (action->isEnabled())
+            for (const QKeySequence& shortcut : action->shortcuts())
+                if (shortcut.matches(pressed) == QKeySequence::ExactMatch) return true;
+    return false;
+}
+
 bool Form::eventFilter(QObject* watched, QEvent* event) {
+    // Left unaccepted, the key goes to the window's shortcut, though the text
+    // box has an editing key of its own for it (Ctrl+E, the end of the line).
+    if (event->type() == QEvent::ShortcutOverride && OwnShortcut(*static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() != QEvent::KeyPress || passingOn_)
         return QWidget::eventFilter(watched, event);
     if (PreviewKey(*static_cast<QKeyEvent*>(event))) return true;

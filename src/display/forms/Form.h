@@ -81,6 +81,9 @@ protected:
 
 private:
     bool PreviewKey(QKeyEvent& event);
+    // Whether the key is the shortcut of one of the window's enabled actions,
+    // which come before the controls' own keys.
+    bool OwnShortcut(const QKeyEvent& event) const;
     void SetScreenSize(const QSize& size);
 
     Surface surface_;

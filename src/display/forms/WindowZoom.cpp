@@ -10,15 +10,25 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QVariant>
 
 namespace fenwa::display {
 
 namespace {
 
-// A window that is no form of the program's: Qt's dialogs and menus.
+constexpr char ZoomedHere[] = "fenwaZoomedFont";
+
+// A window that is no form of the program's and has no font of its own
+// choosing: Qt's dialogs and menus.
 bool IsOtherWindow(const QObject* object) {
     const auto* widget = qobject_cast<const QWidget*>(object);
-    return widget && widget->isWindow() && !qobject_cast<const Form*>(widget);
+    return widget && widget->isWindow() && !qobject_cast<const Form*>(widget) &&
+           (!widget->testAttribute(Qt::WA_SetFont) || widget->property(ZoomedHere).toBool());
+}
+
+void ZoomFont(QWidget& window) {
+    window.setFont(ZoomedPlatformFont(window));
+    window.setProperty(ZoomedHere, true);
 }
 
 // Gives each such window its font at the zoom before it is first laid out.
@@ -29,8 +39,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Polish && IsOtherWindow(watched)) {
-            auto* window = static_cast<QWidget*>(watched);
-            window->setFont(ZoomedPlatformFont(*window));
+            ZoomFont(*static_cast<QWidget*>(watched));
         }
         return QObject::eventFilter(watched, event);
     }
@@ -45,8 +54,7 @@ void SetZoomFactor(double factor) {
         if (auto* form = qobject_cast<Form*>(window)) {
             form->ApplyZoom(previous);
         } else if (IsOtherWindow(window)) {
-            // A menu kept for the next time, too.
-            window->setFont(ZoomedPlatformFont(*window));
+            ZoomFont(*window); // a menu kept for the next time too
             if (window->isVisible()) window->adjustSize();
         }
     }

@@ -43,6 +43,8 @@ int ZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     case PM_ScrollBarExtent:
     case PM_ScrollBarSliderMin:
     case PM_DefaultFrameWidth:
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
         // Measured without the option, which may already carry the zoom (see
         // drawComplexControl), then zoomed once.
         return ToScreen(QProxyStyle::pixelMetric(metric, nullptr, widget), zoom);

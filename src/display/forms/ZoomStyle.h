@@ -9,10 +9,10 @@
 namespace fenwa::display {
 
 // The platform's style with the program's zoom applied to what the style
-// draws itself: in the forms, the frame of a text box and the parts of a
-// scroll bar (arrow buttons, arrows, thumb); in every other window, all its
-// margins, spacings and icons. At a zoom of 1 it is the platform's style
-// exactly.
+// draws itself: in the forms, the frame of a text box, the box of a check box
+// and the parts of a scroll bar (arrow buttons, arrows, thumb); in every other
+// window, all its margins, spacings and icons. At a zoom of 1 it is the
+// platform's style exactly.
 class ZoomStyle : public QProxyStyle {
     Q_OBJECT
 

@@ -6,6 +6,7 @@
 
 #include "display/TextOutput.h"
 #include "display/numbers/Format.h"
+#include "model/Conditions.h"
 #include "ui/main/frmFenwa.h"
 
 namespace fenwa::ui {
@@ -32,7 +33,8 @@ void PrintReadout(display::Surface& surface, const model::Apparatus& apparatus) 
     x += 4 * fw;
     PrintText(surface, x, y, QStringLiteral("-スクリーン間の距離"));
     x = valueX;
-    PrintText(surface, x, y, Format(apparatus.ScreenDist, QStringLiteral("##.00 ")));
+    // A distance under a metre keeps its leading zero: 0.50, never .50.
+    PrintText(surface, x, y, Format(apparatus.ScreenDist, QStringLiteral("#0.00 ")));
     PrintMono(surface, x, y, QStringLiteral("m"));
 
     y = fh * 120 + 20;
@@ -50,7 +52,11 @@ void PrintReadout(display::Surface& surface, const model::Apparatus& apparatus) 
     // stands in for it. The mu is set a little above the line.
     y = fh * 160 + 20;
     x = labelX;
-    PrintText(surface, x, y, QStringLiteral("光の波長（He-Ne レーザー)"));
+    // The laser is named only where its wavelength is the helium-neon one.
+    PrintText(surface, x, y,
+              model::ConditionsOf(apparatus).WaveLenNm == 633
+                  ? QStringLiteral("光の波長（He-Ne レーザー)")
+                  : QStringLiteral("光の波長"));
     x = valueX;
     PrintText(surface, x, y, Format(apparatus.WaveLen * 1000000, QStringLiteral("0.###")));
     x += 4 * fw;
@@ -66,6 +72,11 @@ void PrintReadout(display::Surface& surface, const model::Apparatus& apparatus) 
     PrintMono(surface, x, y, QStringLiteral("c"));
     x += 2 * fw;
     PrintMono(surface, x, y, QStringLiteral("m"));
+
+    if (!model::WhichSlitSeen(apparatus)) return;
+    y = fh * 240 + 20;
+    x = labelX;
+    PrintText(surface, x, y, QStringLiteral("どのスリットを通ったかを観測中"));
 }
 
 void frmFenwa::Form_Paint() { PrintReadout(surface(), apparatus_); }

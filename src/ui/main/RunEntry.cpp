@@ -14,6 +14,8 @@
 #include "ui/results/ResultsExport.h"
 #include "ui/speech/Narrator.h"
 
+#include <QAction>
+
 namespace fenwa::ui {
 
 using model::FewestPhotons;
@@ -48,6 +50,7 @@ void frmFenwa::Pic_Click() {
     PhotonCount = n;
     Running = true;
     results_->ShowState(Running);
+    mnuConditions->setEnabled(!Running);
     hsbN->SetValue(static_cast<std::int16_t>(n));
     sign_->Clear();
     savedPrompt_ = lblMSG->Caption();
@@ -61,6 +64,7 @@ void frmFenwa::RunFinished() {
     txtN->setFocus(Qt::OtherFocusReason);
     Running = false;
     results_->ShowState(Running);
+    mnuConditions->setEnabled(!Running);
 }
 
 void frmFenwa::Pic_Paint() { run_->Pic_Paint(); }

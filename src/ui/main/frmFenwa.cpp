@@ -53,6 +53,7 @@ frmFenwa::frmFenwa(model::RandomSource& random, display::Environment& environmen
     zoom_->AddActions(*results_->PanelMenu);
     sign_ = new RefusalSign(*lblMSG, this);
     connect(zoom_, &ZoomPolicy::Refused, sign_, &RefusalSign::Show);
+    AddConditionsItem();
     connect(Pic, &display::PictureBox::Click, this, &frmFenwa::Pic_Click);
     Pic->SetKeyboardClick(true); // Enter or Space on the screen starts a run, as a click does
     Histo->SetAccessibleRole(QAccessible::Chart);

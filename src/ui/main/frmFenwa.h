@@ -11,6 +11,8 @@
 
 #include <cstdint>
 
+class QAction;
+
 namespace fenwa::display {
 class Environment;
 }
@@ -53,11 +55,17 @@ public:
     // Where a refusal shows, in place of the prompt.
     RefusalSign& refusalSign() { return *sign_; }
 
+    // Opens the experiment's conditions; greyed out during a run.
+    QAction* mnuConditions = nullptr;
+
 private:
     // The apparatus readout.
     void Form_Paint();
     // Slit selection.
     void cmdSlitNo_Click(std::int16_t index);
+    // The experiment's conditions.
+    void AddConditionsItem();
+    void mnuConditions_Click();
     // Help, source download and exit.
     void cmdHelp_Click();
     void GetSrc_Click();
@@ -77,7 +85,7 @@ private:
 
     model::RandomSource& random_;
     display::Environment& environment_;
-    model::Apparatus apparatus_; // SlitCount and the fixed apparatus
+    model::Apparatus apparatus_; // the slits and the conditions of the next photons
     std::int32_t PhotonCount = 0;
     bool Running = false;
     run::PhotonRun* run_; // the dots, the bins and the pacing of the last run

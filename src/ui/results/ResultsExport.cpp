@@ -9,6 +9,7 @@
 #include "display/zoom/Zoom.h"
 #include "run/CountsCsv.h"
 #include "run/PhotonRun.h"
+#include "run/RunConditions.h"
 #include "run/RunPicture.h"
 #include "ui/results/SaveFile.h"
 
@@ -35,7 +36,8 @@ QString StartFolder(const QString& last, QStandardPaths::StandardLocation kind) 
 }
 
 // The name a save proposes: fenwa-2slit-10000.png, or where the slits
-// changed in the middle of the run, fenwa-3slit-1100-1slit-900.png.
+// changed in the middle of the run, fenwa-3slit-1100-1slit-900.png; other
+// conditions than the book's follow: fenwa-2slit-2000-532nm-500um-500cm.png.
 QString ProposedName(const run::FinishedRun& run, const char* suffix) {
     QString name = QStringLiteral("fenwa");
     const auto add = [&name](int slits, std::int32_t photons) {
@@ -47,7 +49,7 @@ QString ProposedName(const run::FinishedRun& run, const char* suffix) {
             add(arrangement.Apparatus.SlitCount, arrangement.Photons);
     else
         add(run.Apparatus.SlitCount, run.Record.Count);
-    return name + u'.' + QLatin1String(suffix);
+    return name + run::ConditionsFileName(run) + u'.' + QLatin1String(suffix);
 }
 
 QAction* MenuItem(QWidget& window, QMenu& menu, const QString& text, const QKeySequence& keys) {
