@@ -116,7 +116,7 @@ for page in "$share/man/man1/fenwa.1.gz" "$share/man/ja/man1/fenwa.1.gz"; do
   [[ -f $page ]] || fail "no manual page $page"
   text=$(zcat "$page")
   for told in '~/.config/fenwa/fenwa.conf' /etc/xdg/fenwa/fenwa.conf zoom=150 F11 'Ctrl++' \
-    'Ctrl+\-' Ctrl+0 Ctrl+Shift+C Ctrl+S Ctrl+Shift+S Esc Shift+F10; do
+    'Ctrl+\-' Ctrl+0 Ctrl+E Ctrl+Shift+C Ctrl+S Ctrl+Shift+S Esc Shift+F10; do
     grep -Fq -- "$told" <<<"$text" || fail "$page does not tell of $told"
   done
 done
