@@ -10,6 +10,7 @@
 #include "display/zoom/Zoom.h"
 #include "run/PhotonRun.h"
 #include "ui/help/frmFenwaHelp.h"
+#include "ui/main/RefusalSign.h"
 #include "ui/main/frmFenwa.h"
 
 #include <QAbstractButton>
@@ -257,6 +258,14 @@ private slots:
         QCOMPARE(hearing.sentences.size(), 1);
         QVERIFY(hearing.sentences[0].contains(QStringLiteral("100 から 10000 まで")));
         QCOMPARE(hearing.sentences[0].contains(QStringLiteral("10000 にしました")), lowered);
+    }
+
+    // So is a step of the zoom that the screen cannot hold.
+    void aRefusedZoomIsTold() {
+        Hearing hearing(*window);
+        fake.available = QRect(0, 0, 800, 600);
+        QTest::keyClick(window->txtN, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(hearing.sentences, QStringList{ui::Refusals::LargestZoom});
     }
 
     // A press of the chosen button still clicks; the arrows choose nothing.

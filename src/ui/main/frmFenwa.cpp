@@ -64,6 +64,7 @@ frmFenwa::frmFenwa(model::RandomSource& random, display::Environment& environmen
     connect(this, &Form::Closed, run_, &run::PhotonRun::Stop);
     // It hears of a run after the window has put the focus back.
     narrator_ = new Narrator(*this, *Pic, *Histo, *run_, apparatus_);
+    connect(zoom_, &ZoomPolicy::Refused, narrator_, &Narrator::Refused);
 
     txtN->SetKeyPress([this](std::int16_t& key) { txtN_KeyPress(key); });
     txtN->SetDigitsOnly();

@@ -42,6 +42,8 @@ void Narrator::CountRefused(bool loweredToMost) {
     announcer_->Announce(run::CountRefusedSentence(loweredToMost));
 }
 
+void Narrator::Refused(const QString& why) { announcer_->Announce(why); }
+
 void Narrator::RunStarted() {
     quartersTold_ = 0;
     DescribePanels();

@@ -38,6 +38,8 @@ public:
     void ApparatusChanged();
     // A count out of range was refused; loweredToMost: it became the most.
     void CountRefused(bool loweredToMost);
+    // Something else was refused, for the reason given.
+    void Refused(const QString& why);
 
 private:
     void RunStarted();
