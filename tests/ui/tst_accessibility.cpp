@@ -300,6 +300,15 @@ private slots:
               std::tuple{window->Pic, Qt::Key_F10, Qt::ShiftModifier}}) {
             QTest::keyClick(panel, key, modifiers);
             QVERIFY(menu->isVisible());
+            QCOMPARE(menu->activeAction(), menu->actions().first());
+            menu->close();
+        }
+        // X11 asks for the Menu key's menu itself; a right click lights nothing.
+        for (const auto reason : {QContextMenuEvent::Keyboard, QContextMenuEvent::Mouse}) {
+            QContextMenuEvent asked(reason, QPoint(1, 1), window->Histo->mapToGlobal(QPoint(1, 1)));
+            QCoreApplication::sendEvent(window->Histo, &asked);
+            QVERIFY(menu->isVisible());
+            QCOMPARE(menu->activeAction() != nullptr, reason == QContextMenuEvent::Keyboard);
             menu->close();
         }
         QTest::keyClick(window->Histo, Qt::Key_Space); // the histogram is no button

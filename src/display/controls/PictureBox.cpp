@@ -66,6 +66,15 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+bool PictureBox::event(QEvent* event) {
+    if (event->type() != QEvent::ContextMenu) return QWidget::event(event);
+    menuAskedByKeyboard_ =
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
+    const bool handled = QWidget::event(event);
+    menuAskedByKeyboard_ = false;
+    return handled;
+}
+
 void PictureBox::OpenMenuFromKeyboard() {
     const QPoint centre = rect().center();
     QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre));

@@ -37,11 +37,16 @@ public:
     void SetAccessibleRole(QAccessible::Role role) { role_ = role; }
     // Asks for the context menu as the Menu key does, at the panel's centre.
     void OpenMenuFromKeyboard();
+    // True while a request from the keyboard (this one, or the platform's
+    // own for the Menu key) is being answered, so that the menu can start on
+    // its first item, as menus opened from the keyboard do.
+    bool MenuAskedByKeyboard() const { return menuAskedByKeyboard_; }
 
 signals:
     void Click();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -51,6 +56,7 @@ private:
     Surface surface_;
     bool pressed_ = false;
     bool keyboardClick_ = false;
+    bool menuAskedByKeyboard_ = false;
     QAccessible::Role role_ = QAccessible::Graphic;
 };
 

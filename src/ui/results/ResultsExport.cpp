@@ -84,8 +84,17 @@ ResultsExport::ResultsExport(display::Form& window, display::PictureBox& screen,
     // A right click opens the menu; only a left click starts a run.
     for (display::PictureBox* panel : {&screen_, &histogram_}) {
         panel->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(panel, &QWidget::customContextMenuRequested, this,
-                [this, panel](const QPoint& at) { PanelMenu->popup(panel->mapToGlobal(at)); });
+        connect(panel, &QWidget::customContextMenuRequested, this, [this, panel](const QPoint& at) {
+            PanelMenu->popup(panel->mapToGlobal(at));
+            // From the keyboard the first item that can be chosen is
+            // lit, so that a screen reader has something to say.
+            if (!panel->MenuAskedByKeyboard()) return;
+            for (QAction* item : PanelMenu->actions()) {
+                if (item->isSeparator() || !item->isEnabled()) continue;
+                PanelMenu->setActiveAction(item);
+                break;
+            }
+        });
     }
     askSavePath_ = [this](const QString& title, const QString& proposedPath,
                           const QString& filter) {
