@@ -16,10 +16,13 @@
 #include "ui/main/frmFenwa.h"
 #include "ui/results/SaveFile.h"
 
+#include <QComboBox>
+#include <QDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -262,15 +265,39 @@ private slots:
                                         window->txtN->mapToGlobal(QPoint(2, 2)));
                  QCoreApplication::sendEvent(window->txtN, &menu);
              }}};
+        // A combo box's arrow too, and the text stops short of it.
+        QDialog dialog;
+        QComboBox combo(&dialog);
+        combo.setEditable(true);
+        combo.resize(130, 52);
+        QStyleOptionComboBox box;
+        box.initFrom(&combo);
+        box.editable = true;
+        const auto arrowAndText = [&] {
+            // As the program runs: QtTest holds text at 96 dots per inch.
+            QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);
+            const auto restore =
+                qScopeGuard([] { QCoreApplication::setAttribute(Qt::AA_Use96Dpi); });
+            const auto part = [&](QStyle::SubControl sc) {
+                return combo.style()->subControlRect(QStyle::CC_ComboBox, &box, sc, &combo);
+            };
+            const QRect arrow = part(QStyle::SC_ComboBoxArrow);
+            return std::pair{arrow.width(),
+                             arrow.left() - part(QStyle::SC_ComboBoxEditField).right()};
+        };
         std::vector<QSize> actual;
         for (const auto& [across, open] : opens)
             actual.push_back(shown(open));
+        const auto [arrow, gap] = arrowAndText();
         SetZoomFactor(1.75);
         for (std::size_t i = 0; i < opens.size(); ++i) {
             const QSize zoomed = shown(opens[i].second);
             QVERIFY(zoomed.height() >= 1.5 * actual[i].height());
             QVERIFY(zoomed.width() >= (opens[i].first ? 1.5 : 1.0) * actual[i].width());
         }
+        const auto [zoomedArrow, zoomedGap] = arrowAndText();
+        QVERIFY(zoomedArrow >= 1.5 * arrow);
+        QVERIFY(gap > 0 && zoomedGap > 0);
     }
 
     // The whole window, frame included, must fit the free part of its screen.

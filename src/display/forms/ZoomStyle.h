@@ -11,7 +11,7 @@ namespace fenwa::display {
 // The platform's style with the program's zoom applied to what the style
 // draws itself: in the forms, the frame of a text box, the box of a check box
 // and the parts of a scroll bar (arrow buttons, arrows, thumb); in every other
-// window, all its margins, spacings and icons. At a zoom of 1 it is the
+// window, all its margins, spacings and icons, and a combo box's arrow. At a zoom of 1 it is the
 // platform's style exactly.
 class ZoomStyle : public QProxyStyle {
     Q_OBJECT
@@ -26,6 +26,8 @@ public:
                            const QWidget* widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                         SubControl part, const QWidget* widget) const override;
 
 private:
     ZoomStyle();
