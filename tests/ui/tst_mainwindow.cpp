@@ -17,7 +17,6 @@
 #include "ui/results/SaveFile.h"
 
 #include <QComboBox>
-#include <QDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
@@ -266,13 +265,10 @@ private slots:
                  QCoreApplication::sendEvent(window->txtN, &menu);
              }}};
         // A combo box's arrow too, and the text stops short of it.
-        QDialog dialog;
-        QComboBox combo(&dialog);
-        combo.setEditable(true);
+        QComboBox combo; // a window of its own, none of the forms
         combo.resize(130, 52);
         QStyleOptionComboBox box;
         box.initFrom(&combo);
-        box.editable = true;
         const auto arrowAndText = [&] {
             // As the program runs: QtTest holds text at 96 dots per inch.
             QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);
