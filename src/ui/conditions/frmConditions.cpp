@@ -5,7 +5,6 @@
 #include "ui/conditions/frmConditions.h"
 
 #include "display/desktop/Environment.h"
-#include "display/forms/ZoomStyle.h"
 #include "display/text/Fonts.h"
 #include "display/zoom/Zoom.h"
 #include "model/Conditions.h"
@@ -94,7 +93,6 @@ frmConditions::frmConditions(QWidget& owner, display::Environment& environment,
     chkSlitObserved = new QCheckBox(QStringLiteral("どのスリットを通ったかを観測する"), this);
     // One slit leaves nothing to tell apart.
     chkSlitObserved->setEnabled(!oneSlit);
-    chkSlitObserved->setStyle(display::ZoomStyle::Instance());
     lblRange = new QLabel(this);
     cmdBook = new QPushButton(QStringLiteral("本の値に戻す"), this);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -117,7 +115,6 @@ frmConditions::frmConditions(QWidget& owner, display::Environment& environment,
         box->setAccessibleName(labels[int(row)]);
         box->setToolTip(field.range);
         box->setFixedWidth(boxWidth);
-        box->setStyle(display::ZoomStyle::Instance());
         field.box->setValidator(field.steps);
         connect(field.box, &QLineEdit::inputRejected, this, [this, row] { Refuse(fields_[row]); });
         grid->addWidget(label, int(row), 0);

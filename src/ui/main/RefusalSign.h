@@ -5,6 +5,7 @@
 #pragma once
 
 #include "display/numbers/BgrColor.h"
+#include "run/Narration.h"
 
 #include <QObject>
 #include <QTimer>
@@ -43,7 +44,7 @@ private:
 
 // The texts of the signs.
 namespace Refusals {
-inline const QString CountRange = QStringLiteral("フォトンの個数は 100 から 10000 までです。");
+inline const QString CountRange = run::CountRefusedSentence(false); // as a screen reader hears it
 inline const QString LargestZoom = QStringLiteral("この画面ではこれ以上拡大できません。");
 } // namespace Refusals
 
