@@ -73,11 +73,8 @@ private slots:
     void staysBetweenZeroAndOne();
     void averageOverTheScreen_data();
     void averageOverTheScreen();
-    void expectedCountsOfTwoSlitsBinByBin();
     void fringesOfTheDefaultApparatus_data();
     void fringesOfTheDefaultApparatus();
-    void expectedCountsOfFineFringes_data();
-    void expectedCountsOfFineFringes();
     void conditionsInWholeSteps();
 };
 
@@ -148,6 +145,9 @@ void TestIntensity::agreesWithTheSumOfWaves_data() {
     QTest::newRow("two slits, 780 nm, 0.05 mm, 10 m") << Under(2, {780, 5, 1000, false});
 }
 
+// The intensity at 2001 heights, and the counts expected in every bin against
+// a midpoint sum of the waves on 4096 points a bin: among the rows, fringes a
+// third of a bin apart and a pattern that fills the screen.
 void TestIntensity::agreesWithTheSumOfWaves() {
     QFETCH(Apparatus, apparatus);
 
@@ -159,6 +159,23 @@ void TestIntensity::agreesWithTheSumOfWaves() {
                  qPrintable(QString::asprintf("y = %g: I = %.12g, sum of waves %.12g", y, actual,
                                               expected)));
     }
+
+    // Bin k is centred on k YMax / 50 - YMax; the end bins lie half off the screen.
+    const double bin = 2 * apparatus.YMax / 100, edge = apparatus.YMax;
+    std::vector<double> light(101);
+    for (std::size_t k = 0; k <= 100; ++k) {
+        const double from = std::max(-edge, (double(k) - 0.5) * bin - edge);
+        const double to = std::min(edge, (double(k) + 0.5) * bin - edge);
+        for (int i = 0; i < 4096; ++i)
+            light[k] += SumOfWaves(apparatus, from + (i + 0.5) * (to - from) / 4096) * (to - from);
+    }
+    const double total = std::accumulate(light.begin(), light.end(), 0.0);
+    const std::vector<double> counts = fenwa::model::ExpectedCounts(apparatus, 2000);
+    for (std::size_t k = 0; k <= 100; ++k)
+        QVERIFY2(std::abs(counts[k] - 2000 * light[k] / total) < 1e-3,
+                 qPrintable(QString::asprintf("bin %zu: %.6f, expected %.6f", k, counts[k],
+                                              2000 * light[k] / total)));
+    QVERIFY(std::abs(std::accumulate(counts.begin(), counts.end(), 0.0) - 2000) < 1e-9);
 }
 
 void TestIntensity::otherSlitCountsGiveNoLight_data() {
@@ -228,29 +245,6 @@ void TestIntensity::averageOverTheScreen() {
     QVERIFY(std::abs(integrated / (2 * apparatus.YMax) - average) < 1e-9);
 }
 
-// Far from the slits, two slits give cos^2(k y), k = pi d / (lambda L), whose
-// integral is y / 2 + sin(2 k y) / (4 k); the screen holds YMax of it. Bin b
-// is centred on b YMax / 50 - YMax, and the end bins lie half off the screen.
-void TestIntensity::expectedCountsOfTwoSlitsBinByBin() {
-    const Apparatus apparatus = DefaultApparatus(2);
-    const double yMax = apparatus.YMax;
-    const double k =
-        std::numbers::pi * apparatus.SlitSize / (apparatus.WaveLen * apparatus.ScreenDist);
-    const auto integral = [k](double y) { return y / 2 + std::sin(2 * k * y) / (4 * k); };
-    const std::vector<double> counts = fenwa::model::ExpectedCounts(apparatus, 1000);
-    for (int bin = 0; bin <= 100; ++bin) {
-        const double from = std::max(-yMax, (bin - 0.5) * yMax / 50 - yMax);
-        const double to = std::min(yMax, (bin + 0.5) * yMax / 50 - yMax);
-        const double expected = 1000 * (integral(to) - integral(from)) / yMax;
-        QVERIFY2(std::abs(counts[std::size_t(bin)] - expected) < 2e-3,
-                 qPrintable(QString::asprintf("bin %d: %.6f, expected %.6f", bin,
-                                              counts[std::size_t(bin)], expected)));
-    }
-    QVERIFY(std::abs(std::accumulate(counts.begin(), counts.end(), 0.0) - 1000) < 1e-9);
-    QVERIFY(std::abs(counts[0] - 9.987) < 1e-3);   // half a bin on a bright fringe
-    QVERIFY(std::abs(counts[50] - 19.974) < 1e-3); // a whole bin on the central one
-}
-
 // Heights in fringe spacings, lambda L / d, half of YMax; the exact paths
 // move them by a few parts in a million of that, except the dark lines of
 // three slits: the outer slits' paths differ by d^2 / L besides, and those
@@ -315,27 +309,6 @@ void TestIntensity::fringesOfTheDefaultApparatus() {
         const auto top = fenwa::model::HalfMaximumSpan(apparatus, map.Bright[0]);
         QVERIFY(top.From == -apparatus.YMax && std::abs(top.To / spacing + 1.75) < 1e-4);
     }
-}
-
-// Fringes a third of a bin apart, and a pattern that fills the screen,
-// against a midpoint sum of the waves on 4096 points a bin.
-void TestIntensity::expectedCountsOfFineFringes_data() { agreesWithTheSumOfWaves_data(); }
-
-void TestIntensity::expectedCountsOfFineFringes() {
-    QFETCH(Apparatus, apparatus);
-    const double bin = 2 * apparatus.YMax / 100, edge = apparatus.YMax;
-    std::vector<double> light(101);
-    for (std::size_t k = 0; k <= 100; ++k) {
-        const double from = std::max(-edge, (double(k) - 0.5) * bin - edge);
-        const double to = std::min(edge, (double(k) + 0.5) * bin - edge);
-        for (int i = 0; i < 4096; ++i)
-            light[k] += SumOfWaves(apparatus, from + (i + 0.5) * (to - from) / 4096) * (to - from);
-    }
-    const double total = std::accumulate(light.begin(), light.end(), 0.0);
-    const std::vector<double> counts = fenwa::model::ExpectedCounts(apparatus, 2000);
-    for (std::size_t k = 0; k <= 100; ++k)
-        QVERIFY2(std::abs(counts[k] - 2000 * light[k] / total) < 1e-3,
-                 qPrintable(QString::number(k)));
 }
 
 // Every step of each range comes back from metres as itself; the book's give
