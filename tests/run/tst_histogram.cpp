@@ -184,16 +184,6 @@ private slots:
         QCOMPARE(surface().Point(1, 0), GreyBlue);
     }
 
-    void everyRepaintDrawsTheSamePicture() {
-        const auto record = Finished(2000, 17);
-        const auto apparatus = model::DefaultApparatus(3);
-        surface().SetPaintHandler(
-            [&] { run::DrawHistogram(record, apparatus, surface(), GreyBlue); });
-        const QImage first = panel->grab().toImage();
-        surface().Refresh();
-        QCOMPARE(panel->grab().toImage(), first);
-    }
-
     // Bin k holds k photons, so every row shows which bin it reports.
     void countsCsvHasARowForEveryBin() {
         run::FinishedRun finished{model::DefaultApparatus(2), Finished(5050, 0)};
