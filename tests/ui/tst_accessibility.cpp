@@ -7,7 +7,6 @@
 #include "display/controls/Label.h"
 #include "display/controls/TextBox.h"
 #include "display/text/Fonts.h"
-#include "display/zoom/Zoom.h"
 #include "run/PhotonRun.h"
 #include "ui/help/frmFenwaHelp.h"
 #include "ui/main/RefusalSign.h"
@@ -317,27 +316,6 @@ private slots:
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(fake.openedUrls.size(), 1);
-    }
-
-    // The ring just inside the border is all that the focus changes.
-    void theFocusRingIsAllThatChanges() {
-        const QImage before = window->Pic->grab().toImage();
-        window->Pic->setFocus(Qt::TabFocusReason);
-        const QImage after = window->Pic->grab().toImage();
-        const qreal ratio = after.devicePixelRatio();
-        const int border = display::PictureBox::BorderWidth * display::LineWidth();
-        const QRect ring = window->Pic->rect().adjusted(border, border, -border, -border);
-        const int width = 3 * display::LineWidth();
-        int changed = 0;
-        for (int y = 0; y < after.height(); ++y)
-            for (int x = 0; x < after.width(); ++x) {
-                if (after.pixel(x, y) == before.pixel(x, y)) continue;
-                const QPoint at(int(x / ratio), int(y / ratio));
-                QVERIFY(ring.contains(at) &&
-                        !ring.adjusted(width, width, -width, -width).contains(at));
-                ++changed;
-            }
-        QVERIFY(changed > 0);
     }
 
     // The help window is a dialog whose description holds its painted lines.
