@@ -41,24 +41,20 @@ public:
     explicit SettingsTest(QString root) : root_(std::move(root)) {}
 
 private slots:
-    // The zoom a classroom's projector wants, for every user.
-    void theSystemFilePresetsTheZoom() {
-        Write(QStringLiteral("etc/xdg"), "[General]\nzoom=150\n");
-        QCOMPARE(SystemEnvironment().Remembered(QStringLiteral("zoom")), QStringLiteral("150"));
-    }
-
-    void theUsersOwnZoomWins() {
+    // The zoom a classroom's projector wants, for every user, and the user's
+    // own over it. A zoom the user chooses is kept in the user's file; the
+    // administrator's stays as it was.
+    void theUsersZoomStandsOverTheAdministrators() {
+        const auto zoom = [] { return SystemEnvironment().Remembered(QStringLiteral("zoom")); };
+        const QByteArray preset = "[General]\nzoom=150\n";
+        Write(QStringLiteral("etc/xdg"), preset);
+        QCOMPARE(zoom(), QStringLiteral("150"));
         Write(QStringLiteral("home/.config"), "[General]\nzoom=125\n");
-        QCOMPARE(SystemEnvironment().Remembered(QStringLiteral("zoom")), QStringLiteral("125"));
-    }
-
-    // A zoom the user chooses is kept in the user's file; the administrator's
-    // stays as it was.
-    void aChosenZoomStaysWithTheUser() {
+        QCOMPARE(zoom(), QStringLiteral("125"));
         SystemEnvironment().Remember(QStringLiteral("zoom"), QStringLiteral("200"));
-        QCOMPARE(SystemEnvironment().Remembered(QStringLiteral("zoom")), QStringLiteral("200"));
+        QCOMPARE(zoom(), QStringLiteral("200"));
         QVERIFY(Read(QStringLiteral("home/.config")).contains("zoom=200"));
-        QCOMPARE(Read(QStringLiteral("etc/xdg")), QByteArray("[General]\nzoom=150\n"));
+        QCOMPARE(Read(QStringLiteral("etc/xdg")), preset);
     }
 };
 

@@ -160,11 +160,6 @@ private slots:
         QCOMPARE(c.pic->surface().ScaleWidth(), 56.0); // 60 pixels of the design, less the frame
     }
 
-    void tabOrderFollowsTabIndices() {
-        QCOMPARE(c.txt->nextInFocusChain(), c.bar);
-        QCOMPARE(c.bar->nextInFocusChain(), c.cmd);
-    }
-
     void themeSkipsTextBoxesAndScrollBars() {
         const QColor boxBase = c.txt->palette().color(QPalette::Base);
         dspCommon::InitDisplay(*form);
@@ -174,11 +169,6 @@ private slots:
         QCOMPARE(c.pic->BackColor(), 0xF0F0F0u);
         QCOMPARE(c.txt->palette().color(QPalette::Base), boxBase);
         QVERIFY(!c.bar->property("BackColor").isValid());
-        QCOMPARE(dspCommon::GreyBlue, 0x806060u);
-        QCOMPARE(dspCommon::White, 0xFFFFFFu);
-    }
-
-    void themeOfAnEmptyWindowIsItsBackground() {
         Form empty;
         dspCommon::InitDisplay(empty);
         QCOMPARE(empty.BackColor(), 0xF0F0F0u);
@@ -209,10 +199,8 @@ private slots:
         QTest::addColumn<int>("beeps");
         QTest::newRow("digits pass") << "25"
                                      << "10025" << 0;
-        QTest::newRow("letter") << "a"
-                                << "100" << 1;
-        QTest::newRow("minus, point and space") << "-. "
-                                                << "100" << 3;
+        QTest::newRow("a letter, minus, point and space") << "a-. "
+                                                          << "100" << 4;
         QTest::newRow("full-width digit") << "１"
                                           << "100" << 1;
     }
@@ -232,14 +220,11 @@ private slots:
         QCOMPARE(fake.beeps, beeps);
     }
 
-    void backspacePassesAndHandlerMayChangeTheKey() {
-        auto* box = c.txt;
-        box->SetSelStart(3);
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QCOMPARE(box->text(), QStringLiteral("10"));
-        box->SetKeyPress([](std::int16_t& key) { key = '7'; });
-        QTest::keyClicks(box, "x");
-        QCOMPARE(box->text(), QStringLiteral("107"));
+    void theHandlerMayChangeTheKey() {
+        c.txt->SetSelStart(3);
+        c.txt->SetKeyPress([](std::int16_t& key) { key = '7'; });
+        QTest::keyClicks(c.txt, "x");
+        QCOMPARE(c.txt->text(), QStringLiteral("1007"));
     }
 
     // From "12345" with the caret after "12", the editing keys edit as in any
@@ -383,49 +368,62 @@ private slots:
     }
 
     // A focused control shows a ring that stands out at 3:1 or more from what
-    // it covers and closes all round, at every zoom; a scroll bar, which takes
-    // Enter and the arrows, shows it on its track. Once the focus has gone,
-    // the control looks as before.
+    // it covers, closes all round and is all that changes, at every zoom. A
+    // scroll bar, which takes Enter and the arrows, shows it on its track and
+    // a panel just inside its border, after a click too. Once the focus has
+    // gone, the control looks as before.
     void focusShowsAsARingAllRound_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<double>("zoom");
         QTest::addColumn<BgrColor>("face");
-        QTest::newRow("button") << "cmd(2)" << 1.0 << BgrColor(0xF0F0F0);
-        QTest::newRow("chosen button at 175 %") << "cmd(2)" << 1.75 << RGB(220, 220, 255);
-        QTest::newRow("label used as a button") << "lbl" << 1.0 << BgrColor(0xF8F8F8);
-        QTest::newRow("scroll bar at 175 %") << "bar" << 1.75 << BgrColor(0);
+        QTest::addColumn<bool>("clicked"); // focused without the keyboard
+        QTest::newRow("button") << "cmd(2)" << 1.0 << BgrColor(0xF0F0F0) << false;
+        QTest::newRow("chosen button at 175 %") << "cmd(2)" << 1.75 << RGB(220, 220, 255) << false;
+        QTest::newRow("label used as a button") << "lbl" << 1.0 << BgrColor(0xF8F8F8) << false;
+        QTest::newRow("scroll bar at 175 %") << "bar" << 1.75 << BgrColor(0) << true;
+        QTest::newRow("panel at 175 %") << "pic" << 1.75 << BgrColor(0) << true;
     }
     void focusShowsAsARingAllRound() {
         QFETCH(QString, name);
         QFETCH(double, zoom);
         QFETCH(BgrColor, face);
+        QFETCH(bool, clicked);
         SetZoomFactor(zoom);
         auto* control = form->findChild<QWidget*>(name);
         if (face) control->setProperty("BackColor", QVariant::fromValue(face));
         if (auto* label = qobject_cast<Label*>(control)) label->SetKeyboardClick(true);
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        form->setAttribute(Qt::WA_KeyboardFocusChange); // as a press of Tab leaves it
+        // As a press of Tab leaves it.
+        if (!clicked) form->setAttribute(Qt::WA_KeyboardFocusChange);
         c.txt->setFocus(Qt::TabFocusReason);
         const QImage plain = control->grab().toImage();
-        control->setFocus(Qt::TabFocusReason);
+        control->setFocus(clicked ? Qt::MouseFocusReason : Qt::TabFocusReason);
         const QImage ring = control->grab().toImage();
         const auto changed = [&](int x, int y) { return ring.pixel(x, y) != plain.pixel(x, y); };
         QRect where;
+        int count = 0;
         for (int y = 0; y < ring.height(); ++y)
             for (int x = 0; x < ring.width(); ++x)
                 if (changed(x, y)) {
                     where |= QRect(x, y, 1, 1);
+                    ++count;
                     QVERIFY(Contrast(ring.pixelColor(x, y), plain.pixelColor(x, y)) >= 3);
                 }
-        QVERIFY(where.width() > 2 * LineWidth() && where.height() > 2 * LineWidth());
-        for (int i = 0; i < LineWidth(); ++i) {
+        const int width = LineWidth();
+        QVERIFY(where.width() > 2 * width && where.height() > 2 * width);
+        for (int i = 0; i < width; ++i) {
             for (int x = where.left(); x <= where.right(); ++x)
                 QVERIFY(changed(x, where.top() + i) && changed(x, where.bottom() - i));
             for (int y = where.top(); y <= where.bottom(); ++y)
                 QVERIFY(changed(where.left() + i, y) && changed(where.right() - i, y));
         }
+        const QRect inside = where.adjusted(width, width, -width, -width);
+        QCOMPARE(count, where.width() * where.height() - inside.width() * inside.height());
         if (name == "bar") QVERIFY(Part(QStyle::SC_ScrollBarGroove).contains(where));
+        const int border = PictureBox::BorderWidth * width;
+        if (name == "pic")
+            QCOMPARE(where, control->rect().adjusted(border, border, -border, -border));
         c.txt->setFocus();
         QCOMPARE(control->grab().toImage(), plain);
     }

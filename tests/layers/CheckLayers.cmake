@@ -11,24 +11,17 @@
 
 # The folders each folder may include besides itself, the standard library
 # and Qt. A name stands for the folder and the folders in it. From the
-# bottom: the physics, the display layer's folders one above the other, the
-# display module over them, the run, and the windows.
-set(numbers display/numbers)
-set(zoom display/zoom ${numbers})
-set(text display/text ${zoom})
-set(surface display/surface ${text})
-set(controls display/controls ${surface})
-set(forms display/forms ${controls})
-set(desktop display/desktop ${numbers})
+# bottom: the physics, the display layer's folders one above the other, each
+# over all those below it, the display module over them, the run, and the
+# windows.
 set(may_include_model "")
-set(may_include_display/numbers "")
-set(may_include_display/zoom ${numbers})
-set(may_include_display/text ${zoom})
-set(may_include_display/surface ${text})
-set(may_include_display/controls ${surface})
-set(may_include_display/forms ${controls})
-set(may_include_display/desktop ${numbers})
-set(may_include_display ${forms} ${desktop})
+set(below "")
+foreach(layer numbers zoom text surface controls forms)
+  set(may_include_display/${layer} "${below}")
+  list(APPEND below display/${layer})
+endforeach()
+set(may_include_display/desktop display/numbers)
+set(may_include_display ${below} display/desktop)
 set(may_include_run display model)
 set(may_include_ui/help display model)
 set(may_include_ui/conditions display model)
