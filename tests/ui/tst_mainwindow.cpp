@@ -161,18 +161,6 @@ private slots:
         QVERIFY(window->lblA->width() > 400);
     }
 
-    void tabOrderFollowsTheTable() {
-        QStringList order;
-        QWidget* at = window->txtN;
-        for (int i = 0; i < 9; ++i, at = at->nextInFocusChain()) {
-            while (!(at->focusPolicy() & Qt::TabFocus))
-                at = at->nextInFocusChain();
-            order << at->objectName();
-        }
-        QCOMPARE(order, QStringList({"txtN", "Pic", "Histo", "hsbN", "cmdEnd", "cmdHelp",
-                                     "cmdSlitNo(1)", "cmdSlitNo(2)", "cmdSlitNo(3)"}));
-    }
-
     void slitButtonsRetitleAndMark_data() {
         QTest::addColumn<QList<int>>("presses");
         QTest::newRow("one slit") << QList<int>{1};
@@ -196,14 +184,6 @@ private slots:
         window.RunToEnd(); // and the run's picture names them
         QCOMPARE(window->results().PictureLine(),
                  Slit(slits)->text() + QString::fromUtf16(u"\u3000フォトン 100 個"));
-    }
-
-    void slitButtonsWorkFromTheKeyboard() {
-        Slit(3)->setFocus();
-        QTest::keyClick(Slit(3), Qt::Key_Space);
-        QCOMPARE(window->apparatus().SlitCount, std::int16_t(3));
-        QTest::keyClick(Slit(1), Qt::Key_Return);
-        QCOMPARE(window->apparatus().SlitCount, std::int16_t(1));
     }
 
     // Each step of the zoom, from the keyboard, on a screen that holds them
