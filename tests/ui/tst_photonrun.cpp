@@ -419,17 +419,6 @@ private slots:
         }
     }
 
-    void closingTheWindowStopsTheRun() {
-        Type("2000");
-        QTest::keyClick(box(), Qt::Key_Return);
-        Advance(0.5);
-        const std::int32_t stored = record().Stored;
-        window->close();
-        QVERIFY(!run().Active());
-        Advance(100.0);
-        QCOMPARE(record().Stored, stored);
-    }
-
     // The menu opens on either panel at any time, but its items wait for a run
     // to end. A right click starts nothing, and Esc closes only the menu.
     void resultItemsWaitForTheEndOfARun() {
