@@ -507,12 +507,10 @@ private slots:
     void aFailedSaveIsToldAndTheRunStays_data() {
         QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("why");
-        QTest::newRow("a folder in the file's place") << "run.csv"
-                                                      << "";
-        QTest::newRow("a missing folder") << "missing/run.csv"
-                                          << "保存先のフォルダーがありません。";
-        QTest::newRow("more than the disk takes") << "run.csv"
-                                                  << "";
+        QTest::newRow("a folder in the file's place") << "run.csv" << QString();
+        QTest::newRow("a missing folder")
+            << "missing/run.csv" << QStringLiteral("保存先のフォルダーがありません。");
+        QTest::newRow("more than the disk takes") << "run.csv" << QString();
     }
     void aFailedSaveIsToldAndTheRunStays() {
         QFETCH(QString, where);
@@ -582,21 +580,17 @@ private slots:
 
     // The name gets the ending of its kind unless it has it, in any case.
     void aSavedNameEndsWithItsKind_data() {
-        QTest::addColumn<bool>("picture");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("picture");
         QTest::addColumn<QString>("saved");
-        QTest::newRow("a dot of its own") << false << "result.v2"
-                                          << "result.v2.csv";
-        QTest::newRow("capitals") << false << "RESULT.CSV"
-                                  << "RESULT.CSV";
-        QTest::newRow("a picture named as counts") << true << "pic.csv"
-                                                   << "pic.csv.png";
-        QTest::newRow("a picture in capitals") << true << "pic.Png"
-                                               << "pic.Png";
+        QTest::newRow("a dot of its own") << "result.v2" << false << "result.v2.csv";
+        QTest::newRow("capitals") << "RESULT.CSV" << false << "RESULT.CSV";
+        QTest::newRow("a picture named as counts") << "pic.csv" << true << "pic.csv.png";
+        QTest::newRow("a picture in capitals") << "pic.Png" << true << "pic.Png";
     }
     void aSavedNameEndsWithItsKind() {
-        QFETCH(bool, picture);
         QFETCH(QString, typed);
+        QFETCH(bool, picture);
         QFETCH(QString, saved);
         const QTemporaryDir folder;
         window->results().SetAskSavePath(
