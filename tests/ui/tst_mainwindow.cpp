@@ -121,14 +121,8 @@ private slots:
         QCOMPARE(apparatus.YMax, 0.012660000000000001); // 6.33e-6 / 0.0005
         QCOMPARE(window->photonCount(), 100);
         QVERIFY(!window->running());
-    }
-
-    void seedsTheGeneratorFromTheTimeOfDay() {
-        QCOMPARE(random.seeds, std::vector<float>{45296.5f});
-    }
-
-    void windowIsFixedWithACloseBoxOnly() {
-        QCOMPARE(window->size(), QSize(794, 568));
+        QCOMPARE(random.seeds, std::vector<float>{45296.5f}); // the time of day
+        // Of a fixed size (the zoom's steps tell which), with a close box only.
         QCOMPARE(window->minimumSize(), window->maximumSize());
         const Qt::WindowFlags flags = window->windowFlags();
         QVERIFY(flags & Qt::WindowCloseButtonHint);
@@ -161,18 +155,6 @@ private slots:
         QVERIFY(window->lblA->width() > 400);
     }
 
-    void tabOrderFollowsTheTable() {
-        QStringList order;
-        QWidget* at = window->txtN;
-        for (int i = 0; i < 9; ++i, at = at->nextInFocusChain()) {
-            while (!(at->focusPolicy() & Qt::TabFocus))
-                at = at->nextInFocusChain();
-            order << at->objectName();
-        }
-        QCOMPARE(order, QStringList({"txtN", "Pic", "Histo", "hsbN", "cmdEnd", "cmdHelp",
-                                     "cmdSlitNo(1)", "cmdSlitNo(2)", "cmdSlitNo(3)"}));
-    }
-
     void slitButtonsRetitleAndMark_data() {
         QTest::addColumn<QList<int>>("presses");
         QTest::newRow("one slit") << QList<int>{1};
@@ -196,14 +178,6 @@ private slots:
         window.RunToEnd(); // and the run's picture names them
         QCOMPARE(window->results().PictureLine(),
                  Slit(slits)->text() + QString::fromUtf16(u"\u3000フォトン 100 個"));
-    }
-
-    void slitButtonsWorkFromTheKeyboard() {
-        Slit(3)->setFocus();
-        QTest::keyClick(Slit(3), Qt::Key_Space);
-        QCOMPARE(window->apparatus().SlitCount, std::int16_t(3));
-        QTest::keyClick(Slit(1), Qt::Key_Return);
-        QCOMPARE(window->apparatus().SlitCount, std::int16_t(1));
     }
 
     // Each step of the zoom, from the keyboard, on a screen that holds them
