@@ -6,6 +6,7 @@
 
 #include "display/numbers/Format.h"
 #include "model/Bins.h"
+#include "model/Conditions.h"
 #include "model/Fringes.h"
 #include "model/PhotonCount.h"
 #include "run/CountsCsv.h"
@@ -199,16 +200,25 @@ QStringList ApparatusLines(const model::Apparatus& apparatus) {
     const auto value = [](double number, const char* pattern, const char* unit) {
         return Format(number, QString::fromLatin1(pattern)) + u' ' + QString::fromUtf8(unit);
     };
-    return {
-        QStringLiteral("スリット-スクリーン間の距離 ") + value(apparatus.ScreenDist, "##.00", "m"),
+    QStringList lines{
+        QStringLiteral("スリット-スクリーン間の距離 ") + value(apparatus.ScreenDist, "#0.00", "m"),
         (apparatus.SlitCount == 1 ? QStringLiteral("スリットの幅 ")
                                   : QStringLiteral("スリットの間隔 ")) +
             value(apparatus.SlitSize * 1000, "#0.00", "mm"),
-        QStringLiteral("光の波長（He-Ne レーザー) ") +
-            value(apparatus.WaveLen * 1000000, "0.###", "μm"),
+        WaveLenLabel(apparatus) + u' ' + value(apparatus.WaveLen * 1000000, "0.###", "μm"),
         QStringLiteral("回折図形（右図）の上下の長さ ") +
             value(2 * apparatus.YMax * 100, "##.##", "cm"),
     };
+    if (model::WhichSlitSeen(apparatus)) lines << SlitWatchedLine();
+    return lines;
 }
+
+QString WaveLenLabel(const model::Apparatus& apparatus) {
+    return model::ConditionsOf(apparatus).WaveLenNm == 633
+               ? QStringLiteral("光の波長（He-Ne レーザー)")
+               : QStringLiteral("光の波長");
+}
+
+QString SlitWatchedLine() { return QStringLiteral("どのスリットを通ったかを観測中"); }
 
 } // namespace fenwa::run

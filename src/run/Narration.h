@@ -61,7 +61,11 @@ bool TellsQuarters(std::int32_t photons);
 // A count out of range: the range, and for one above it, the count it became.
 QString CountRefusedSentence(bool loweredToMost);
 
-// The apparatus readout, its four rows.
+// The apparatus readout, its four rows and, while the slit is watched, a fifth.
 QStringList ApparatusLines(const model::Apparatus& apparatus);
+// The readout's wavelength row names the laser only at its own wavelength.
+QString WaveLenLabel(const model::Apparatus& apparatus);
+// The readout's fifth row.
+QString SlitWatchedLine();
 
 } // namespace fenwa::run

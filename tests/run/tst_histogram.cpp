@@ -318,7 +318,12 @@ private slots:
                                << QStringList{"２重スリット", "1000 個"};
         QTest::newRow("one slit's readout")
             << run::ApparatusLines(model::DefaultApparatus(1)).join(u'/')
-            << QStringList{"距離 5.00 m/", "幅 0.50 mm/", "0.633 μm/", "長さ 2.53 cm"};
+            << QStringList{"距離 5.00 m/", "幅 0.50 mm/", "（He-Ne レーザー) 0.633 μm/",
+                           "長さ 2.53 cm"};
+        QTest::newRow("a watched readout at 532 nm, 0.5 m")
+            << run::ApparatusLines(Under(2, {532, 50, 50, true})).join(u'/')
+            << QStringList{"距離 0.50 m/", "/光の波長 0.532 μm/",
+                           "cm/どのスリットを通ったかを観測中"};
     }
 
     void narrationNamesTheRun() {

@@ -734,6 +734,9 @@ private slots:
             QCOMPARE(flat[std::size_t(bin)], bin == 0 || bin == 100 ? 10.0 : 20.0);
         QVERIFY(Fits(seen, flat));
         QVERIFY(!Fits(seen, predicted));
+        // A screen reader's readout says so too.
+        const QString readout = window->accessibleDescription();
+        QVERIFY(readout.contains("光の波長 0.532 μm") && readout.endsWith("観測中"));
 
         window.Close();
         QVERIFY(window.Open(random));

@@ -6,7 +6,7 @@
 
 #include "display/TextOutput.h"
 #include "display/numbers/Format.h"
-#include "model/Conditions.h"
+#include "run/Narration.h"
 #include "ui/main/frmFenwa.h"
 
 namespace fenwa::ui {
@@ -53,10 +53,7 @@ void PrintReadout(display::Surface& surface, const model::Apparatus& apparatus) 
     y = fh * 160 + 20;
     x = labelX;
     // The laser is named only where its wavelength is the helium-neon one.
-    PrintText(surface, x, y,
-              model::ConditionsOf(apparatus).WaveLenNm == 633
-                  ? QStringLiteral("光の波長（He-Ne レーザー)")
-                  : QStringLiteral("光の波長"));
+    PrintText(surface, x, y, run::WaveLenLabel(apparatus));
     x = valueX;
     PrintText(surface, x, y, Format(apparatus.WaveLen * 1000000, QStringLiteral("0.###")));
     x += 4 * fw;
@@ -76,7 +73,7 @@ void PrintReadout(display::Surface& surface, const model::Apparatus& apparatus) 
     if (!model::WhichSlitSeen(apparatus)) return;
     y = fh * 240 + 20;
     x = labelX;
-    PrintText(surface, x, y, QStringLiteral("どのスリットを通ったかを観測中"));
+    PrintText(surface, x, y, run::SlitWatchedLine());
 }
 
 void frmFenwa::Form_Paint() { PrintReadout(surface(), apparatus_); }

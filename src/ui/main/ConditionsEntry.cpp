@@ -5,6 +5,7 @@
 #include "ui/conditions/frmConditions.h"
 #include "ui/main/frmFenwa.h"
 #include "ui/results/ResultsExport.h"
+#include "ui/speech/Narrator.h"
 
 #include <QAction>
 #include <QMenu>
@@ -32,6 +33,7 @@ void frmFenwa::mnuConditions_Click() {
     if (!chosen) return;
     apparatus_ = *chosen;
     surface().Refresh();
+    narrator_->ApparatusChanged();
 }
 
 } // namespace fenwa::ui
